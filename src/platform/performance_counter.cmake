@@ -1,0 +1,3 @@
+if(NOT MQT_CORE_ONLY)
+  target_sources(mqt_platform PRIVATE performance_counter.cpp)
+endif()

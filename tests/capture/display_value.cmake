@@ -1,0 +1,1 @@
+mqt_add_gtest(test_display_value SOURCES display_value_test.cpp LIBS mqt_core)
