@@ -7,7 +7,7 @@ namespace mqt {
 
 // Every key of the language file's vocabulary. Each Lng/<Language>.lng holds
 // all of them in the section "Form" with a text; the language test checks it.
-inline constexpr std::array<std::string_view, 67> kLanguageKeys = {
+inline constexpr auto kLanguageKeys = std::to_array<std::string_view>({
     // Main window, in the order ApplyMainCaptions sets them.
     "MainForm->Caption",
     "MainForm->mm_File->Caption",
@@ -79,6 +79,6 @@ inline constexpr std::array<std::string_view, 67> kLanguageKeys = {
     "Score70To74",
     "Score60To69",
     "Score00To59",
-};
+});
 
 }  // namespace mqt
