@@ -34,6 +34,8 @@ QImageCanvas::QImageCanvas(QSize size)
   image_.fill(Qt::black);
   font_.setPixelSize(PointsToPixels(kDefaultFontPoints));
   font_.setStyleStrategy(QFont::NoAntialias);
+  // Whole-pixel advances, as the plot's layout in pixels expects.
+  font_.setHintingPreference(QFont::PreferFullHinting);
 }
 
 void QImageCanvas::Resize(QSize size) {
