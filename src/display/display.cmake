@@ -10,6 +10,7 @@ if(NOT MQT_CORE_ONLY)
     qimage_canvas.cpp
     zoom_cursors.cpp
     image_saving.cpp
+    zoom_scroll_bar.cpp
   )
   # The program's own cursor resources ":/cursors/ZOOMINCURSOR" and
   # ":/cursors/ZOOMOUTCURSOR". The target form links them into every

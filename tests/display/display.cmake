@@ -10,4 +10,6 @@ if(NOT MQT_CORE_ONLY)
     MQT_DISPLAY_OUTPUT_DIR="${CMAKE_BINARY_DIR}/tests/output/display")
   mqt_add_gtest(test_image_saving SOURCES image_saving_test.cpp gui_environment.cpp LIBS mqt_ui)
   mqt_add_gtest(test_zoom_cursors SOURCES zoom_cursors_test.cpp gui_environment.cpp LIBS mqt_ui)
+  mqt_add_gtest(test_zoom_scroll_bar SOURCES zoom_scroll_bar_test.cpp widget_environment.cpp
+    LIBS mqt_ui Qt6::Test)
 endif()
