@@ -74,7 +74,13 @@ void QImageCanvas::PlotSpan(long long fixed, long long from, long long to, bool 
   const long long limit = (vertical ? image_.height() : image_.width()) - 1LL;
   const long long low = std::max(std::min(from, to), 0LL);
   const long long high = std::min(std::max(from, to), limit);
-  for (long long i = low; i <= high; ++i) vertical ? Plot(fixed, i) : Plot(i, fixed);
+  for (long long i = low; i <= high; ++i) {
+    if (vertical) {
+      Plot(fixed, i);
+    } else {
+      Plot(i, fixed);
+    }
+  }
 }
 
 void QImageCanvas::LineTo(int x, int y) {
@@ -83,10 +89,16 @@ void QImageCanvas::LineTo(int x, int y) {
   const long long y0 = from.y();
   const long long x1 = x;
   const long long y1 = y;
+  // The end point itself stays unpainted; a zero-length line paints nothing.
   if (x0 == x1 && y0 == y1) return;
-  // The end point itself stays unpainted.
-  if (x0 == x1) return PlotSpan(x0, y0, y1 > y0 ? y1 - 1 : y1 + 1, true);
-  if (y0 == y1) return PlotSpan(y0, x0, x1 > x0 ? x1 - 1 : x1 + 1, false);
+  if (x0 == x1) {
+    PlotSpan(x0, y0, y1 > y0 ? y1 - 1 : y1 + 1, true);
+    return;
+  }
+  if (y0 == y1) {
+    PlotSpan(y0, x0, x1 > x0 ? x1 - 1 : x1 + 1, false);
+    return;
+  }
 
   // Bresenham for slanted lines.
   const long long dx = std::llabs(x1 - x0);

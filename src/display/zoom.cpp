@@ -19,7 +19,7 @@ int MaxZoomFactor(int image_width) {
 std::optional<ZoomStep> ZoomAtColumn(ZoomTool tool, int column, int factor, int first_entry,
                                      int image_width) {
   factor = std::max(factor, 1);
-  // 64-bit so an odd column or scroll position cannot overflow on the way.
+  // 64-bit, so no column or scroll position can overflow on the way.
   const std::int64_t offset = static_cast<std::int64_t>(column) - kAxisColumn;
   std::int64_t next_first = 0;
   int next_factor = factor;
