@@ -86,6 +86,9 @@ std::vector<std::string> SplitFields(std::string_view text, char separator) {
   return fields;
 }
 
+// A text with its quotes removed (a logical line never holds a line end).
+std::string Unquoted(std::string_view text) { return SplitFields(text, '\n').front(); }
+
 std::vector<InfSection> ParseSections(const std::vector<std::string>& lines) {
   std::vector<InfSection> sections;
   for (const std::string& line : LogicalLines(lines)) {
@@ -107,7 +110,7 @@ std::vector<InfSection> ParseSections(const std::vector<std::string>& lines) {
     }
     if (equals != std::string::npos) {
       entry.has_key = true;
-      entry.key = std::string(TrimBlanks(std::string_view(line).substr(0, equals)));
+      entry.key = Unquoted(std::string_view(line).substr(0, equals));
       entry.fields = SplitFields(std::string_view(line).substr(equals + 1), ',');
     } else {
       entry.fields = SplitFields(line, ',');
@@ -123,7 +126,7 @@ class InfDocument {
     for (const InfSection* strings : Sections("Strings")) {
       for (const InfEntry& entry : strings->entries) {
         if (!entry.has_key || entry.fields.empty()) continue;
-        strings_.emplace(AsciiLower(SplitFields(entry.key, ',').front()), entry.fields.front());
+        strings_.emplace(AsciiLower(entry.key), entry.fields.front());
       }
     }
   }
