@@ -10,6 +10,11 @@
 #include "devices/restart_computer.h"
 
 namespace mqt {
+namespace {
+
+constexpr char kNotInstalled[] = "\nThe capture filter was not installed.";
+
+}  // namespace
 
 FilterStep MouseFilterInstall::PrepareMouseFilter() {
   const ChosenMouse mouse = ChosenMouseOf(CurrentDeviceEntry(services_.window));
@@ -25,13 +30,13 @@ FilterStep MouseFilterInstall::PrepareMouseFilter() {
   if (!services_.files.Exists(inf_path_)) return Cancel("Lost inf file");
 
   const std::optional<std::vector<std::string>> lines = services_.files.ReadLines(inf_path_);
-  if (!lines) return Cancel("Cannot read inf file\n" + inf_path_);
+  if (!lines) return Cancel("Cannot read inf file\n" + inf_path_ + kNotInstalled);
   std::optional<std::vector<std::string>> edited =
       usb_ ? InsertModelLine(*lines, kUsbModelLineIndex, UsbModelLine(mouse.hardware_id))
            : InsertModelLine(*lines, kPs2ModelLineIndex, Ps2ModelLine(mouse.hardware_id));
-  if (!edited) return Cancel("Damaged inf file\n" + inf_path_);
+  if (!edited) return Cancel("Damaged inf file\n" + inf_path_ + kNotInstalled);
   if (!services_.files.WriteLines(inf_path_, *edited)) {
-    return Cancel("Cannot write inf file\n" + inf_path_);
+    return Cancel("Cannot write inf file\n" + inf_path_ + kNotInstalled);
   }
 
   instance_id_ = mouse.instance_id;
