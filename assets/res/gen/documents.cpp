@@ -10,6 +10,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextStream>
+#include <QTextTable>
 #include <QUrl>
 
 #include "art.h"
@@ -31,7 +32,7 @@ void Style(QTextDocument& doc, const QString& language, qreal text_width) {
     const int level = bf.headingLevel();
     QTextCursor cursor(block);
     if (level > 0) {
-      cursor.select(QTextCursor::BlockUnderCursor);
+      cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
       QTextCharFormat cf;
       QFont font = BodyFont(language);
       font.setBold(true);
@@ -43,8 +44,15 @@ void Style(QTextDocument& doc, const QString& language, qreal text_width) {
       bf.setBottomMargin(level == 1 ? 10 : 5);
       cursor.setBlockFormat(bf);
     } else {
-      bf.setLineHeight(art::IsChinese(language) ? 145 : 130, QTextBlockFormat::ProportionalHeight);
-      cursor.mergeBlockFormat(bf);
+      bool picture = false;
+      for (auto it = block.begin(); !it.atEnd(); ++it) picture |= it.fragment().charFormat().isImageFormat();
+      bf.setLineHeight(picture ? 100 : art::IsChinese(language) ? 145 : 130,
+                       QTextBlockFormat::ProportionalHeight);
+      bf.setTopMargin(0);
+      const bool inside_list =
+          block.textList() != nullptr && block.next().isValid() && block.next().textList() == block.textList();
+      bf.setBottomMargin(inside_list ? 2 : 7);
+      cursor.setBlockFormat(bf);
     }
     for (auto it = block.begin(); !it.atEnd(); ++it) {
       const QTextFragment fragment = it.fragment();
@@ -59,6 +67,32 @@ void Style(QTextDocument& doc, const QString& language, qreal text_width) {
       c.setPosition(fragment.position());
       c.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
       c.setCharFormat(image);
+    }
+  }
+}
+
+// Light rules and a shaded header row, as in the station's printed reports.
+void StyleTables(QTextDocument& doc) {
+  for (QTextFrame* frame : doc.rootFrame()->childFrames()) {
+    auto* table = qobject_cast<QTextTable*>(frame);
+    if (table == nullptr) continue;
+    QTextTableFormat format = table->format();
+    format.setBorder(0.6);
+    format.setBorderBrush(QColor(190, 200, 210));
+    format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+    format.setBorderCollapse(true);
+    format.setCellSpacing(0);
+    format.setCellPadding(4);
+    format.setTopMargin(6);
+    format.setBottomMargin(8);
+    format.setHeaderRowCount(1);
+    table->setFormat(format);
+    for (int column = 0; column < table->columns(); ++column) {
+      QTextTableCell cell = table->cellAt(0, column);
+      QTextCharFormat header = cell.format();
+      header.setBackground(QColor(230, 237, 243));
+      header.setFontWeight(QFont::Bold);
+      cell.setFormat(header);
     }
   }
 }
@@ -93,6 +127,7 @@ bool WriteDocument(const QString& source, const QString& target, const QString& 
   doc.setPageSize(page.size());
   doc.setDocumentMargin(0);
   Style(doc, language, page.width() * 0.96);
+  StyleTables(doc);
 
   QPainter painter;
   if (!painter.begin(&writer)) {
