@@ -45,12 +45,15 @@ void Style(QTextDocument& doc, const QString& language, qreal text_width) {
       cursor.setBlockFormat(bf);
     } else {
       bool picture = false;
-      for (auto it = block.begin(); !it.atEnd(); ++it) picture |= it.fragment().charFormat().isImageFormat();
-      bf.setLineHeight(picture ? 100 : art::IsChinese(language) ? 145 : 130,
+      for (auto it = block.begin(); !it.atEnd(); ++it)
+        picture |= it.fragment().charFormat().isImageFormat();
+      bf.setLineHeight(picture                    ? 100
+                       : art::IsChinese(language) ? 145
+                                                  : 130,
                        QTextBlockFormat::ProportionalHeight);
       bf.setTopMargin(0);
-      const bool inside_list =
-          block.textList() != nullptr && block.next().isValid() && block.next().textList() == block.textList();
+      const bool inside_list = block.textList() != nullptr && block.next().isValid() &&
+                               block.next().textList() == block.textList();
       bf.setBottomMargin(inside_list ? 2 : 7);
       cursor.setBlockFormat(bf);
     }

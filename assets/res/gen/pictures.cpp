@@ -109,7 +109,7 @@ QImage Splash(const Words& words, const QString& lang) {
   p.setPen(kAmber);
   p.drawText(QPointF(196, 80), words.Get(lang, "Brand"));
   const QString title = words.Get(lang, "Title");
-  p.setFont(Fit(Font(lang, 30, QFont::Bold), title, 396));
+  p.setFont(Fit(Font(lang, 30, QFont::Bold), title, 384));
   p.setPen(Qt::white);
   p.drawText(QPointF(194, 116), title);
   const QString subtitle = words.Get(lang, "Subtitle");
