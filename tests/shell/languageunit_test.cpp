@@ -3,6 +3,7 @@
 #include <array>
 #include <map>
 #include <optional>
+#include <ostream>
 #include <set>
 #include <string>
 #include <utility>
@@ -67,6 +68,9 @@ struct LanguageCase {
   // Expected after both steps on a 1280-pixel screen.
   std::map<std::pair<std::string, ControlProperty>, int> expected;
 };
+
+// Test names show the case, not its bytes.
+void PrintTo(const LanguageCase& c, std::ostream* os) { *os << c.name; }
 
 class MainCaptionsByLanguage : public ::testing::TestWithParam<LanguageCase> {};
 

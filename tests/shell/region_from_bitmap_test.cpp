@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,9 @@ struct RegionCase {
   std::vector<std::string> picture;
   std::vector<std::string> region;
 };
+
+// Test names show the case, not its bytes.
+void PrintTo(const RegionCase& c, std::ostream* os) { *os << c.name; }
 
 class RegionFromBitmapTest : public ::testing::TestWithParam<RegionCase> {};
 
