@@ -20,6 +20,7 @@ namespace {
 struct Pictures {
   std::map<QString, int> loads;
   QStringList paths;
+  bool uniform_background = false;
 
   QPixmap Load(const QString& path) {
     paths << path;
@@ -28,6 +29,7 @@ struct Pictures {
     if (name == "Main.bmp") {
       QPixmap p(622, 478);
       p.fill(Qt::magenta);
+      if (uniform_background) return p;
       QPainter painter(&p);
       painter.fillRect(QRect(20, 30, 580, 420), QColor(20, 40, 90));
       // Corner colour inside the outline stays part of the window.
@@ -49,7 +51,9 @@ struct Splash {
   QSize screen{1024, 768};
   std::unique_ptr<TFirstForm> form;
 
-  explicit Splash(QSize screen_size = {1024, 768}) : screen(screen_size) {
+  explicit Splash(QSize screen_size = {1024, 768}, bool uniform_background = false)
+      : screen(screen_size) {
+    pictures.uniform_background = uniform_background;
     FormContext context;
     context.text = KeyText;
     context.language = "ChineseT";
@@ -185,6 +189,17 @@ class FirstTest : public QObject {
     QEvent activate(QEvent::WindowActivate);
     QApplication::sendEvent(s.form.get(), &activate);
     QVERIFY(s.form->mask().isEmpty());
+    s.form->hide();
+  }
+
+  // A picture all of one colour has no outline; the window keeps its
+  // rectangle rather than vanish while it waits, modal, for Enter or Exit.
+  void UniformBackgroundKeepsTheWindowVisible() {
+    Splash s({1024, 768}, true);
+    s.form->show();
+    QVERIFY(!s.form->ShapePending());
+    QVERIFY(s.form->mask().isEmpty());
+    QVERIFY(s.form->isVisible());
     s.form->hide();
   }
 
