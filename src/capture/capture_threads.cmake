@@ -1,0 +1,7 @@
+# The capture threads (QThread): the shared capture thread and the test capture.
+if(NOT MQT_CORE_ONLY)
+  target_sources(mqt_platform PRIVATE
+    capture_thread.cpp
+    MouWaveThreadUnit.cpp
+  )
+endif()
