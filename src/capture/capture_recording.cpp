@@ -79,6 +79,7 @@ std::string ReadCaptureRecording(std::istream& in, std::string_view name, Captur
     }
     // Blank lines carry no report; they are allowed, for instance at the end.
     if (text.empty()) continue;
+    if (text.front() == '#') return Located(name, number, "comment lines belong before the header");
     RecordedReport report;
     const std::string error = ParseReport(text, report);
     if (!error.empty()) return Located(name, number, error);

@@ -1,0 +1,4 @@
+mqt_add_gtest(test_record_placement SOURCES record_placement_test.cpp LIBS mqt_core)
+mqt_add_gtest(test_capture_loop SOURCES capture_loop_test.cpp LIBS mqt_core)
+mqt_add_gtest(test_capture_record SOURCES capture_record_test.cpp LIBS mqt_core)
+mqt_add_gtest(test_capture_recording SOURCES capture_recording_test.cpp LIBS mqt_core)
