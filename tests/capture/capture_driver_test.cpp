@@ -112,7 +112,10 @@ TEST_F(CaptureDriverTest, SourceFailureFailsThePendingReadWithItsReason) {
   ASSERT_TRUE(device->WaitForRead(5s));
   EXPECT_FALSE(device->QueryCompletion());
   EXPECT_EQ(device->FailureDetail(), "HID\\VID_1234&PID_5678\\BENCH: No such device");
-  EXPECT_EQ(device->Read(ReadSpan()), ReadStatus::Failed);
+  // Every later read fails the same way.
+  EXPECT_EQ(device->Read(ReadSpan()), ReadStatus::Pending);
+  EXPECT_TRUE(device->WaitForRead(0ms));
+  EXPECT_FALSE(device->QueryCompletion());
 }
 
 TEST_F(CaptureDriverTest, ReportsQueuedBeforeAFailureAreReadFirst) {
@@ -124,7 +127,9 @@ TEST_F(CaptureDriverTest, ReportsQueuedBeforeAFailureAreReadFirst) {
   EXPECT_EQ(device->Read(ReadSpan()), ReadStatus::Completed);
   EXPECT_EQ(device->Read(ReadSpan()), ReadStatus::Completed);
   EXPECT_EQ(ParseCaptureRecord(buffer_)->dx, 2);
-  EXPECT_EQ(device->Read(ReadSpan()), ReadStatus::Failed);
+  EXPECT_EQ(device->Read(ReadSpan()), ReadStatus::Pending);
+  EXPECT_TRUE(device->WaitForRead(0ms));
+  EXPECT_FALSE(device->QueryCompletion());
 }
 
 TEST_F(CaptureDriverTest, StartRequestFailsOnceTheDriverIsGone) {

@@ -78,7 +78,7 @@ TEST(SimulatedMouse, DroppedReportsLeaveGapsAndKeepTheMovement) {
   EXPECT_GT(gaps, 100);
   // The hand's path up to the last kept report, whatever was dropped on the way.
   const double seconds = static_cast<double>(kept.back().timestamp) / 1e9;
-  const double hand = 1500 - 1500 * std::cos(2 * M_PI * seconds);
+  const double hand = 2000 - 2000 * std::cos(2 * M_PI * seconds / 0.8);
   EXPECT_NEAR(static_cast<double>(x), hand, 1);
 }
 

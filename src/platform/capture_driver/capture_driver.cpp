@@ -138,10 +138,12 @@ CaptureDeviceChannel::ReadStatus CaptureDevice::Read(std::span<std::uint8_t> buf
     changed_.notify_all();
     return ReadStatus::Completed;
   }
-  // Reports queued before a failure are all delivered first.
+  // Reports queued before a failure are all delivered first; then every read
+  // completes with the error, so a mouse that went away always ends the
+  // capture through the completion query.
   if (!failure_.empty()) {
-    io_ = Io::Failed;
-    return ReadStatus::Failed;
+    SignalLocked(Io::Failed);
+    return ReadStatus::Pending;
   }
   io_ = Io::Pending;
   return ReadStatus::Pending;

@@ -13,9 +13,11 @@ namespace mqt {
 struct SimulatedMouseOptions {
   int report_rate_hz = 125;
   // Half the distance between the turning points, in counts.
-  double swing_amplitude_counts = 1500;
-  // One swing there and back.
-  double swing_period_ms = 1000;
+  double swing_amplitude_counts = 2000;
+  // One swing there and back. With the amplitude, a top speed of about 15 700
+  // counts per second: even at 1000 reports per second it crosses the start
+  // threshold of 12 counts.
+  double swing_period_ms = 800;
   // Standard deviation of the sensor's error per report, in counts.
   double sensor_noise_counts = 0.5;
   // Share of reports the host never sees; their movement arrives with the next report.
