@@ -6,8 +6,6 @@
 
 #include <sys/prctl.h>
 
-#include <thread>
-
 #include "platform/prompter.h"
 
 namespace mqt {
@@ -24,8 +22,8 @@ CaptureThread::~CaptureThread() {
 }
 
 void CaptureThread::run() {
-  // The 1 ms pause after each read must be 1 ms, not 1 ms plus the default
-  // 50 us timer slack, or a 1000 Hz mouse could not be followed.
+  // The pause after each read must be 1 ms, not 1 ms plus the default 50 us
+  // timer slack, or a 1000 Hz mouse could not be followed.
   prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
   if (!device_) {
     // Started without a device: nothing may be read; the owner still learns
@@ -63,9 +61,7 @@ void CaptureThread::ShowMessage(std::string_view text) {
   });
 }
 
-void CaptureThread::PauseAfterRead() {
-  if (pause_.count() > 0) std::this_thread::sleep_for(pause_);
-}
+void CaptureThread::PauseAfterRead() { precise_pause_.Pause(pause_); }
 
 void CaptureThread::StopAndWait() {
   abandoned_ = true;

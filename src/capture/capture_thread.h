@@ -10,6 +10,7 @@
 
 #include "capture/capture_device_channel.h"
 #include "capture/capture_loop.h"
+#include "capture/precise_pause.h"
 
 namespace mqt {
 
@@ -74,6 +75,7 @@ class CaptureThread : public QThread, protected CaptureLoopOwner {
   std::string message_caption_;
   std::unique_ptr<CaptureDeviceChannel> device_;
   std::chrono::microseconds pause_ = kPauseAfterRead;
+  PrecisePause precise_pause_;
   std::atomic<bool> abandoned_{false};
   CaptureOutcome outcome_;
 };

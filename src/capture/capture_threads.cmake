@@ -2,6 +2,7 @@
 if(NOT MQT_CORE_ONLY)
   target_sources(mqt_platform PRIVATE
     capture_thread.cpp
+    precise_pause.cpp
     MouWaveThreadUnit.cpp
   )
 endif()

@@ -51,11 +51,16 @@ class CaptureDevice final : public CaptureDeviceChannel {
   void SignalLocked(Io result) {
     io_ = result;
     event_signalled_ = true;
+    event_changed_.notify_all();
   }
 
   CaptureSourceProvider& provider_;
   std::mutex mutex_;
-  std::condition_variable changed_;
+  // The read event, and room in the queue for the reader threads. Readers are
+  // woken only when the queue has half emptied, not after every read.
+  std::condition_variable event_changed_;
+  std::condition_variable room_;
+  int readers_waiting_ = 0;
   std::deque<Queued> queue_;
   Io io_ = Io::Idle;
   bool event_signalled_ = false;
@@ -105,12 +110,16 @@ void CaptureDevice::ReaderThread(std::size_t source) {
 
 bool CaptureDevice::Queue(const RecordedReport& report, std::size_t source) {
   std::unique_lock lock(mutex_);
-  changed_.wait(lock, [this] { return closed_ || queue_.size() < CaptureDriver::kQueueCapacity; });
+  if (queue_.size() >= CaptureDriver::kQueueCapacity) {
+    ++readers_waiting_;
+    room_.wait(lock,
+               [this] { return closed_ || queue_.size() <= CaptureDriver::kQueueCapacity / 2; });
+    --readers_waiting_;
+  }
   if (closed_) return false;
   queue_.push_back({report, source});
   // Wake the waiting thread; the report itself stays queued for the next read.
   if (io_ == Io::Pending) SignalLocked(Io::Succeeded);
-  changed_.notify_all();
   return true;
 }
 
@@ -118,7 +127,6 @@ void CaptureDevice::Fail(const std::string& reason) {
   std::lock_guard lock(mutex_);
   if (failure_.empty()) failure_ = reason;
   if (io_ == Io::Pending) SignalLocked(Io::Failed);
-  changed_.notify_all();
 }
 
 CaptureDeviceChannel::ReadStatus CaptureDevice::Read(std::span<std::uint8_t> buffer) {
@@ -135,7 +143,8 @@ CaptureDeviceChannel::ReadStatus CaptureDevice::Read(std::span<std::uint8_t> buf
     WriteCaptureRecord(buffer, next.report.frequency, next.report.timestamp,
                        sources_[next.source].instance_id, next.report.dx, next.report.dy);
     SignalLocked(Io::Succeeded);
-    changed_.notify_all();
+    if (readers_waiting_ > 0 && queue_.size() <= CaptureDriver::kQueueCapacity / 2)
+      room_.notify_all();
     return ReadStatus::Completed;
   }
   // Reports queued before a failure are all delivered first; then every read
@@ -151,7 +160,7 @@ CaptureDeviceChannel::ReadStatus CaptureDevice::Read(std::span<std::uint8_t> buf
 
 bool CaptureDevice::WaitForRead(std::chrono::milliseconds timeout) {
   std::unique_lock lock(mutex_);
-  return changed_.wait_for(lock, timeout, [this] { return event_signalled_; });
+  return event_changed_.wait_for(lock, timeout, [this] { return event_signalled_; });
 }
 
 bool CaptureDevice::QueryCompletion() {
@@ -162,7 +171,6 @@ bool CaptureDevice::QueryCompletion() {
 void CaptureDevice::CancelIo() {
   std::lock_guard lock(mutex_);
   if (io_ == Io::Pending) SignalLocked(Io::Failed);
-  changed_.notify_all();
 }
 
 void CaptureDevice::Close() {
@@ -173,7 +181,7 @@ void CaptureDevice::Close() {
     if (io_ == Io::Pending) SignalLocked(Io::Failed);
     queue_.clear();
   }
-  changed_.notify_all();
+  room_.notify_all();
   for (BoundReportSource& bound : sources_) {
     if (bound.source) bound.source->Stop();
   }

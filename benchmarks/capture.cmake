@@ -1,0 +1,4 @@
+# Records per second through driver, capture loop, hand-over and placement.
+mqt_add_benchmark(bench_capture_pipeline
+  SOURCES capture/capture_pipeline_benchmark.cpp
+  LIBS mqt_platform)
