@@ -51,7 +51,9 @@ bool CaptureThread::RecordStep(const CaptureRecord& record) {
 }
 
 void CaptureThread::FinishStep(const CaptureOutcome& outcome) {
-  if (abandoned_) return;
+  // Runs even after StopAndWait(): a finish step on the capture thread itself
+  // (the continuous capture's dump file) still has its data; hand-overs are
+  // skipped by HandOver().
   OwnerFinishStep(outcome);
 }
 

@@ -58,7 +58,11 @@ class CaptureThread : public QThread, protected CaptureLoopOwner {
   // Does nothing once StopAndWait() was called.
   void HandOver(const std::function<void()>& step);
 
-  // The owner steps of the two kinds of capture thread.
+  // The owner steps of the two kinds of capture thread, called on the capture
+  // thread. The record step hands its work over with HandOver(); it is not
+  // called any more once StopAndWait() has begun. The finish step runs once,
+  // after the device was closed, also after a failed start request
+  // (outcome.end == CaptureEnd::StartFailed) and after StopAndWait().
   virtual bool OwnerRecordStep(const CaptureRecord& record) = 0;
   virtual void OwnerFinishStep(const CaptureOutcome& outcome) = 0;
 

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QThread>
 
+#include <atomic>
 #include <chrono>
 #include <functional>
 #include <optional>
@@ -28,8 +29,7 @@ class RecordingPrompter : public Prompter {
   std::vector<std::string> texts;
   bool all_on_ui_thread = true;
 
-  MsgResult MessageBox(const std::string& text, const std::string&, MsgButtons,
-                       MsgIcon) override {
+  MsgResult MessageBox(const std::string& text, const std::string&, MsgButtons, MsgIcon) override {
     texts.push_back(text);
     all_on_ui_thread &= QThread::currentThread() == QCoreApplication::instance()->thread();
     return MsgResult::Ok;
@@ -79,8 +79,7 @@ void ExpectSameTimeline(const SampleTimeline& actual, const SampleTimeline& expe
                       a.interval_ms == e.interval_ms && a.elapsed_ms == e.elapsed_ms;
     if (!same) {
       ADD_FAILURE() << "entry " << i << " differs: valid " << a.valid << "/" << e.valid << " dx "
-                    << a.dx << "/" << e.dx << " interval " << a.interval_ms << "/"
-                    << e.interval_ms;
+                    << a.dx << "/" << e.dx << " interval " << a.interval_ms << "/" << e.interval_ms;
       return;
     }
   }
@@ -103,8 +102,7 @@ class MouWaveThreadTest : public ::testing::Test {
   void UseReplay(std::vector<RecordedReport> reports, Pacing pacing) {
     UseMouse([reports, pacing] {
       std::vector<BoundReportSource> bound;
-      bound.push_back(
-          {"REPLAY", std::make_unique<ReplaySource>(reports, MakeReportClock(pacing))});
+      bound.push_back({"REPLAY", std::make_unique<ReplaySource>(reports, MakeReportClock(pacing))});
       return bound;
     });
   }
@@ -214,7 +212,8 @@ TEST_F(MouWaveThreadTest, FailedStartRequestShowsItsMessageAndStillCompletes) {
 }
 
 TEST_F(MouWaveThreadTest, MouseThatFailsEndsTheTestWithTheMessageOnTheUiThread) {
-  ManualSource* mouse = nullptr;
+  // Opened by the start request, on the capture thread.
+  std::atomic<ManualSource*> mouse = nullptr;
   UseMouse([&mouse] {
     std::vector<BoundReportSource> bound;
     auto source = std::make_unique<ManualSource>();
@@ -224,8 +223,8 @@ TEST_F(MouWaveThreadTest, MouseThatFailsEndsTheTestWithTheMessageOnTheUiThread) 
   });
   QPointer<MouWaveThread> thread = Start({8, 1000, 8});
   ASSERT_TRUE(SpinUntil([&] { return mouse != nullptr; }));
-  mouse->Push({1000, 0, 0, 0});
-  mouse->Fail("No such device");
+  mouse.load()->Push({1000, 0, 0, 0});
+  mouse.load()->Fail("No such device");
   WaitForEnd(thread);
 
   EXPECT_EQ(completion.outcome.end, CaptureEnd::CompletionFailed);
@@ -252,9 +251,9 @@ TEST_F(MouWaveThreadTest, StarterRefusesBadSettingsAndStartsNothingWithoutADevic
 TEST_F(MouWaveThreadTest, StopAndWaitEndsARunningCaptureWithoutFurtherHandOvers) {
   UseMouse([] {
     std::vector<BoundReportSource> bound;
-    bound.push_back({"SIM", std::make_unique<SimulatedMouse>(
-                                SimulatedMouseOptions{.report_rate_hz = 1000},
-                                MakeReportClock(Pacing::RealTime))});
+    bound.push_back(
+        {"SIM", std::make_unique<SimulatedMouse>(SimulatedMouseOptions{.report_rate_hz = 1000},
+                                                 MakeReportClock(Pacing::RealTime))});
     return bound;
   });
   sink.mode = "Expert";
