@@ -25,7 +25,9 @@ class Prompter;
 // the object was created on), give it its settings and the device handle,
 // then start() it. When its loop has finished and the finish step has run, it
 // frees itself (deleteLater on finished): keep a QPointer to it, which turns
-// null then, so nothing ever touches a thread that has ended.
+// null then, so nothing ever touches a thread that has ended. A derived
+// class ends a running thread in its own destructor (StopAndWait()), before
+// the members its owner steps use are gone.
 class CaptureThread : public QThread, protected CaptureLoopOwner {
  public:
   // The pause after each read that completed at once.
