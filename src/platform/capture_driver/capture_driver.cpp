@@ -28,7 +28,7 @@ class CaptureDevice final : public CaptureDeviceChannel {
   explicit CaptureDevice(CaptureSourceProvider& provider) : provider_(provider) {}
   ~CaptureDevice() override { Close(); }
 
-  bool StartRecord() override;
+  bool StartRecord() override { return DeviceIoControl(IOCTL_MOUCAP_START_RECORD); }
   ReadStatus Read(std::span<std::uint8_t> buffer) override;
   bool WaitForRead(std::chrono::milliseconds timeout) override;
   bool QueryCompletion() override;
@@ -45,6 +45,8 @@ class CaptureDevice final : public CaptureDeviceChannel {
     std::size_t source = 0;
   };
 
+  // The device control requests the capture device knows: only the start request.
+  bool DeviceIoControl(std::uint32_t code);
   void ReaderThread(std::size_t source);
   bool Queue(const RecordedReport& report, std::size_t source);
   void Fail(const std::string& reason);
@@ -72,7 +74,8 @@ class CaptureDevice final : public CaptureDeviceChannel {
   std::vector<std::thread> readers_;
 };
 
-bool CaptureDevice::StartRecord() {
+bool CaptureDevice::DeviceIoControl(std::uint32_t code) {
+  if (code != IOCTL_MOUCAP_START_RECORD) return false;
   {
     std::lock_guard lock(mutex_);
     if (closed_) return false;
