@@ -236,13 +236,15 @@ TEST_F(PlacementTest, RecordPastTheLastPositionIsNotStoredButLogged) {
 }
 
 TEST_F(PlacementTest, HugeGapsNeverWritePastTheTimeline) {
+  constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
   struct Case {
     std::int32_t last_position;
-    std::int64_t gap_ms;
+    std::int64_t pause_end, later;  // timestamps after the first stored record at 2 ms
   };
   const Case cases[] = {
-      {5000, 20'000},                                    // wide image, long pause
-      {2048, std::numeric_limits<std::int64_t>::max()},  // position would overflow
+      {5000, 10'002, 20'002},  // wide image, long pause
+      {2048, kMax / 2, kMax},  // the position would overflow
+      {2048, 3, kMax},
   };
   for (const Case& c : cases) {
     SampleTimeline fresh;
@@ -253,8 +255,8 @@ TEST_F(PlacementTest, HugeGapsNeverWritePastTheTimeline) {
     placement.Place(Ms(0, 0));
     placement.Place(Ms(1, 100));
     placement.Place(Ms(2, 1));
-    placement.Place(Ms(2 + c.gap_ms / 2, 1));
-    placement.Place(Ms(2 + c.gap_ms, 1));
+    placement.Place(Ms(c.pause_end, 1));
+    placement.Place(Ms(c.later, 1));
     EXPECT_GT(placement.state().position, 2048);
     EXPECT_TRUE(placement.TimelineFull());
     EXPECT_LE(fresh.sample_count, 2048);
