@@ -19,6 +19,8 @@ class FreshProfileTest : public ::testing::Test {
     root_ = pattern;
     ::setenv("XDG_CONFIG_HOME", (root_ / "config").c_str(), 1);
     ::setenv("XDG_DATA_HOME", (root_ / "data").c_str(), 1);
+    // The mice attached to the machine running the tests are not the test's.
+    ::setenv("MQT_REAL_MICE", "0", 1);
   }
   void TearDown() override {
     std::error_code ignored;

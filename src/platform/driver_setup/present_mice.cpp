@@ -1,9 +1,12 @@
 #include "platform/driver_setup/present_mice.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <string_view>
 #include <system_error>
 
 #include "platform/device_ids.h"
+#include "platform/driver_setup/udev_mice.h"
 #include "platform/paths.h"
 
 namespace mqt {
@@ -24,10 +27,11 @@ std::filesystem::path UserRecordingsFolder() {
 }
 
 PresentMouse SimulatedMouse() {
-  return {std::string(kSimulatedInstanceId),
-          "Simulated mouse (not hardware)",
-          MouseSource::kSimulated,
-          {}};
+  PresentMouse mouse;
+  mouse.instance_id = kSimulatedInstanceId;
+  mouse.description = "Simulated mouse (not hardware)";
+  mouse.source = MouseSource::kSimulated;
+  return mouse;
 }
 
 std::vector<PresentMouse> RecordedMice(const std::filesystem::path& folder) {
@@ -46,17 +50,42 @@ std::vector<PresentMouse> RecordedMice(const std::filesystem::path& folder) {
   for (const std::filesystem::path& file : files) {
     const std::string stem = file.stem().string();
     if (!UsableStem(stem)) continue;
-    mice.push_back({std::string(kRecordingInstancePrefix) + stem,
-                    "Recording " + stem + " (replayed, not hardware)", MouseSource::kRecording,
-                    file});
+    PresentMouse& mouse = mice.emplace_back();
+    mouse.instance_id = std::string(kRecordingInstancePrefix) + stem;
+    mouse.description = "Recording " + stem + " (replayed, not hardware)";
+    mouse.source = MouseSource::kRecording;
+    mouse.recording = file;
   }
   return mice;
 }
 
-std::vector<PresentMouse> EnumeratePresentMice(const std::filesystem::path& recordings) {
-  std::vector<PresentMouse> mice{SimulatedMouse()};
+PresentMouse PresentMouseOf(const RealMouse& real) {
+  PresentMouse mouse;
+  mouse.instance_id = real.instance_id;
+  mouse.description = real.description;
+  mouse.source = MouseSource::kReal;
+  mouse.event_nodes = real.event_nodes;
+  return mouse;
+}
+
+std::vector<PresentMouse> AttachedMice() {
+  const char* setting = std::getenv(kRealMiceVariable);
+  if (setting != nullptr && std::string_view(setting) == "0") return {};
+  std::vector<PresentMouse> mice;
+  for (const RealMouse& mouse : EnumerateRealMice()) mice.push_back(PresentMouseOf(mouse));
+  return mice;
+}
+
+std::vector<PresentMouse> PresentMiceOf(std::vector<PresentMouse> real,
+                                        const std::filesystem::path& recordings) {
+  std::vector<PresentMouse> mice = std::move(real);
+  mice.push_back(SimulatedMouse());
   for (PresentMouse& mouse : RecordedMice(recordings)) mice.push_back(std::move(mouse));
   return mice;
+}
+
+std::vector<PresentMouse> EnumeratePresentMice(const std::filesystem::path& recordings) {
+  return PresentMiceOf(AttachedMice(), recordings);
 }
 
 std::vector<PresentMouse> EnumeratePresentMice() {
