@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <filesystem>
 #include <future>
 #include <thread>
 
@@ -214,6 +215,9 @@ TEST(OpenEvdevMouse, RefusedPermissionTellsHowToGetAccess) {
     EXPECT_NE(text.find("group \"input\""), std::string::npos) << text;
     EXPECT_NE(text.find("/opt/station/udev/70-mqt.rules"), std::string::npos) << text;
   }
+  // The rule the advice names by default lies beside the program.
+  EXPECT_TRUE(std::filesystem::is_regular_file(std::string(MQT_BIN_DIR) + "/" + kUdevRuleFile));
+
   const std::string gone = EvdevOpenFailure(kNode, ENODEV, "rule");
   EXPECT_NE(gone.find("not there"), std::string::npos) << gone;
   EXPECT_EQ(gone.find("input"), gone.find("input/event7"));  // no access advice
