@@ -2,3 +2,7 @@
 if(NOT MQT_CORE_ONLY)
   mqt_add_gtest(test_evdev_source SOURCES evdev_source_test.cpp LIBS mqt_platform)
 endif()
+if(NOT MQT_CORE_ONLY)
+  # Recorded real mice captured through the driver and MouWaveThread.
+  mqt_add_gtest(test_evdev_capture SOURCES evdev_capture_test.cpp LIBS mqt_platform)
+endif()

@@ -65,19 +65,19 @@ class EventFeed {
     return true;
   }
 
-  // Writes `events` on a thread of its own, for feeds larger than the socket
-  // holds; it gives up when the reader closes its end.
-  void WriteInBackground(std::vector<input_event> events) {
-    writer_ = std::thread([this, events = std::move(events)] { Write(events); });
+  // Writes `events` and then ends the data, on a thread of its own, for feeds
+  // larger than the socket holds; it gives up when the reader closes its end.
+  void WriteAllThenClose(std::vector<input_event> events) {
+    writer_ = std::thread([this, events = std::move(events)] {
+      Write(events);
+      EndData();
+    });
   }
 
   // The end of the data: the reader sees end of file.
   void Close() {
     if (writer_.joinable()) writer_.join();
-    char byte = 0;
-    [[maybe_unused]] const ssize_t got = ::recv(ends_[1], &byte, 1, MSG_DONTWAIT);
-    ::close(ends_[1]);
-    ends_[1] = -1;
+    EndData();
   }
 
   // The device goes away: once the data sent is read, the next read fails.
@@ -88,6 +88,14 @@ class EventFeed {
   }
 
  private:
+  void EndData() {
+    if (ends_[1] < 0) return;
+    char byte = 0;
+    [[maybe_unused]] const ssize_t got = ::recv(ends_[1], &byte, 1, MSG_DONTWAIT);
+    ::close(ends_[1]);
+    ends_[1] = -1;
+  }
+
   int ends_[2] = {-1, -1};
   std::thread writer_;
 };
