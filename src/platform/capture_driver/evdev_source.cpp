@@ -14,8 +14,8 @@ namespace mqt {
 EvdevSource::EvdevSource(int fd, std::string node)
     : fd_(fd), wake_fd_(::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK)), node_(std::move(node)) {
   if (wake_fd_ < 0) failure_ = node_ + ": cannot be watched (" + std::strerror(errno) + ")";
-  // Non-blocking, so a read after a wake-up that raced with another reader
-  // can never hold off Stop().
+  // Reads only follow a poll that saw data; non-blocking, a read that finds
+  // none after all goes back to the poll, where Stop() is seen.
   const int flags = ::fcntl(fd_, F_GETFL);
   if (flags >= 0) ::fcntl(fd_, F_SETFL, flags | O_NONBLOCK);
 }
