@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config clang-format
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libevdev-dev libudev-dev libxcb1-dev libxcb-xinput-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev libbenchmark-dev umockdev libumockdev-dev
   xvfb xauth imagemagick x11-utils
   fonts-liberation fonts-dejavu-core fonts-wqy-zenhei
 )
