@@ -1,0 +1,70 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+namespace mqt {
+
+class Settings;
+class Prompter;
+class ShellOpener;
+class ProgramRunner;
+class SaveDialog;
+class Restarter;
+
+class TMainForm;
+class TFirstForm;
+class TAboutBox;
+class TProgressForm;
+class TAlarmForm;
+class TExpert;
+class TEnlargeForm;
+
+// The station's seven windows, filled in as they are created, in this order.
+// A window reaches the others only through here, so a test builds just the
+// windows it needs and leaves the rest null.
+struct StationWindows {
+  TMainForm* MainForm = nullptr;
+  TFirstForm* FirstForm = nullptr;
+  TAboutBox* AboutBox = nullptr;
+  TProgressForm* ProgressForm = nullptr;
+  TAlarmForm* AlarmForm = nullptr;
+  TExpert* Expert = nullptr;
+  TEnlargeForm* EnlargeForm = nullptr;
+};
+
+// Everything a window needs from outside itself. main() fills it with the real
+// platform; window tests fill it with fakes. It outlives every window.
+struct StationContext {
+  Settings* settings = nullptr;
+  Prompter* prompter = nullptr;
+  ShellOpener* shell = nullptr;
+  ProgramRunner* runner = nullptr;
+  SaveDialog* save_dialog = nullptr;
+  Restarter* restarter = nullptr;
+
+  // The language file: opened once by the main window's constructor (path and
+  // section), looked up by key afterwards. A missing text is "".
+  std::function<void(const std::string& path, const std::string& section)> open_language_file;
+  std::function<std::string(const std::string& key)> lookup;
+  // Makes ".\..." absolute against the program's folder and expands "%VAR%".
+  std::function<std::string(const std::string& path)> expand_path;
+
+  // Set by the main window's constructor from the "Language" setting.
+  std::string active_language;
+  // The title of message boxes that have no window of their own.
+  std::string application_title = "Korvel MOUSE Moving Quality Test Program";
+
+  int screen_width = 1024;
+  int screen_height = 768;
+  int logical_dpi = 96;
+
+  StationWindows windows;
+
+  std::string Text(const std::string& key) const { return lookup ? lookup(key) : std::string(); }
+  std::string Expand(const std::string& path) const {
+    return expand_path ? expand_path(path) : path;
+  }
+};
+
+}  // namespace mqt
