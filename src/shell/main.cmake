@@ -6,6 +6,7 @@ if(NOT MQT_CORE_ONLY)
     MainUnit_commands.cpp
     MainUnit_hidden.cpp
     MainUnit_test.cpp
+    dialog_prompter.cpp
     dialog_window_proc.cpp
     form_controls.cpp
   )
