@@ -20,8 +20,11 @@
 #include "platform/device_change_event.h"
 #include "platform/program_runner.h"
 #include "platform/settings.h"
+#include "shell/active_language.h"
 #include "shell/form_controls.h"
+#include "shell/language_file.h"
 #include "shell/later_windows.h"
+#include "shell/settings_table.h"
 #include "shell/station_context.h"
 
 namespace mqt {
@@ -93,12 +96,13 @@ TMainForm::TMainForm(StationContext& context, QWidget* parent)
   BuildPlotArea(client_);
   BuildResultArea(client_);
   BuildTimers();
+  resize(kClientWidth, kClientHeight + MainMenu->sizeHint().height());
   AlignClientControls();
 
   ReadSettings();
   if (context_.open_language_file) {
-    context_.open_language_file(context_.Expand(".\\Lng\\" + context_.active_language + ".lng"),
-                                "Form");
+    context_.open_language_file(context_.Expand(LanguageFileWindowsPath(context_.active_language)),
+                                std::string(kLanguageSection));
   }
   ApplyMainCaptions();
   if (context_.logical_dpi == 120) {
@@ -233,9 +237,9 @@ void TMainForm::BuildPlotArea(QWidget* client) {
   black.setColor(QPalette::Window, Qt::black);
   MainPanel->setPalette(black);
 
-  ImageXY = new TImage(MainPanel);
+  ImageXY = new TWaveImage(MainPanel);
   ImageXY->setObjectName("ImageXY");
-  connect(ImageXY, &TImage::Click, this, [this] { ImageXYClick(); });
+  connect(ImageXY, &TWaveImage::Click, this, [this] { ImageXYClick(); });
 
   lb_WebSite = new TLabel(" Label2", MainPanel);
   lb_WebSite->setObjectName("lb_WebSite");
@@ -376,12 +380,11 @@ void TMainForm::EnableTimer(QTimer* timer) {
 
 // The settings the main window reads once: language, realtime display, operator mode.
 void TMainForm::ReadSettings() {
-  Settings* settings = context_.settings;
-  std::string language = settings ? settings->Read("Language") : std::string();
-  if (language.find_first_not_of(" \t") == std::string::npos) language = "English";
-  context_.active_language = language;
-  if (settings && settings->Read("RealDisplay") == "0") mm_RealtimeDisplay->setChecked(false);
-  OperatorMode = settings ? settings->Read("User") : std::string();
+  const StartupSettings startup = ReadStartupSettings(*context_.settings);
+  context_.active_language = startup.active_language;
+  SetActiveLanguage(startup.active_language);
+  if (!startup.realtime_display) mm_RealtimeDisplay->setChecked(false);
+  OperatorMode = startup.operator_mode;
 }
 
 // Toolbar on top, result panel at the bottom, the plot between; the gauge at

@@ -28,6 +28,8 @@ class TGauge;
 class TImage;
 class TLabel;
 class TToolBar;
+class TWaveImage;
+struct PlotEnvironment;
 
 // The main window: test control, menus, toolbar, timers and the result area.
 // Its member functions are split by concern:
@@ -87,7 +89,7 @@ class TMainForm : public QMainWindow {
   QFrame* BackPanel = nullptr;
   TGauge* CGauge = nullptr;
   QFrame* MainPanel = nullptr;
-  TImage* ImageXY = nullptr;
+  TWaveImage* ImageXY = nullptr;
   TLabel* lb_WebSite = nullptr;
   QFrame* pn_MouseRate = nullptr;
   QFrame* Panel2 = nullptr;
@@ -176,6 +178,10 @@ class TMainForm : public QMainWindow {
   // Axes for the wave range chosen on the expert console; nothing outside 0..5.
   void DrawRangeAxes();
   void DrawWave();
+  // One entry's realtime bars at column x, X and Y being display values.
+  void DrawRealtimeBars(int x, int X, int Y);
+  // What the plot needs to know of this window: screen width, language, captions.
+  PlotEnvironment WavePlotEnvironment() const;
   void cb_WaveRangeChange();
   void ImageXYClick();
   void mm_ZoomInClick();

@@ -5,6 +5,7 @@
 #include "platform/shell_opener.h"
 #include "shell/MainUnit.h"
 #include "shell/later_windows.h"
+#include "shell/settings_table.h"
 #include "shell/station_context.h"
 
 namespace mqt {
@@ -21,7 +22,7 @@ void TMainForm::mm_RealtimeDisplayClick() {
   const bool now_checked = !mm_RealtimeDisplay->isChecked();
   mm_RealtimeDisplay->setChecked(now_checked);
   if (context_.settings != nullptr) {
-    context_.settings->Write("RealDisplay", now_checked ? "1" : "0");
+    context_.settings->Write(kSettingRealDisplay, now_checked ? "1" : "0");
   }
 }
 

@@ -36,6 +36,41 @@ void TImage::mouseReleaseEvent(QMouseEvent* event) {
   QWidget::mouseReleaseEvent(event);
 }
 
+TWaveImage::TWaveImage(QWidget* parent) : QWidget(parent) {}
+
+QImageCanvas& TWaveImage::Canvas() {
+  if (!canvas_) canvas_ = std::make_unique<QImageCanvas>(size());
+  return *canvas_;
+}
+
+void TWaveImage::FitCanvas() {
+  if (!canvas_ || canvas_->image().size() != size()) Canvas().Resize(size());
+}
+
+QImage TWaveImage::Picture() const { return canvas_ ? canvas_->image() : QImage(); }
+
+void TWaveImage::paintEvent(QPaintEvent*) {
+  if (!canvas_) return;
+  QPainter painter(this);
+  painter.drawImage(0, 0, canvas_->image());
+}
+
+void TWaveImage::mousePressEvent(QMouseEvent* event) {
+  pressed_ = event->button() == Qt::LeftButton;
+  QWidget::mousePressEvent(event);
+}
+
+void TWaveImage::mouseReleaseEvent(QMouseEvent* event) {
+  const bool click =
+      pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+  pressed_ = false;
+  if (click) {
+    last_click_ = event->position().toPoint();
+    emit Click();
+  }
+  QWidget::mouseReleaseEvent(event);
+}
+
 TLabel::TLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {}
 
 void TLabel::mousePressEvent(QMouseEvent* event) {

@@ -6,7 +6,10 @@
 #include <QLabel>
 #include <QPoint>
 #include <QWidget>
+#include <memory>
 #include <vector>
+
+#include "display/qimage_canvas.h"
 
 class QComboBox;
 
@@ -35,6 +38,34 @@ class TImage : public QWidget {
 
  private:
   QImage picture_;
+  QPoint last_click_;
+  bool pressed_ = false;
+};
+
+// The wave image: a picture box whose picture is the plot's canvas. The canvas
+// is made at the box's size when first used and keeps its size until FitCanvas.
+class TWaveImage : public QWidget {
+  Q_OBJECT
+ public:
+  explicit TWaveImage(QWidget* parent = nullptr);
+
+  QImageCanvas& Canvas();
+  // Gives the canvas the box's present size.
+  void FitCanvas();
+  // The picture as drawn so far (empty before the canvas is first used).
+  QImage Picture() const;
+  QPoint LastClickPos() const { return last_click_; }
+
+ signals:
+  void Click();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  std::unique_ptr<QImageCanvas> canvas_;
   QPoint last_click_;
   bool pressed_ = false;
 };

@@ -9,5 +9,6 @@ if(NOT MQT_CORE_ONLY)
     dialog_prompter.cpp
     dialog_window_proc.cpp
     form_controls.cpp
+    station_start.cpp
   )
 endif()

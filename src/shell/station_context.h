@@ -3,6 +3,8 @@
 #include <functional>
 #include <string>
 
+#include "capture/sample_timeline.h"
+
 namespace mqt {
 
 class Settings;
@@ -36,7 +38,9 @@ struct StationWindows {
 // Everything a window needs from outside itself. main() fills it with the real
 // platform; window tests fill it with fakes. It outlives every window.
 struct StationContext {
+  // Required, as the prompter is.
   Settings* settings = nullptr;
+  // Required: the capture threads show their boxes through it.
   Prompter* prompter = nullptr;
   ShellOpener* shell = nullptr;
   ProgramRunner* runner = nullptr;
@@ -60,6 +64,9 @@ struct StationContext {
   int logical_dpi = 96;
 
   StationWindows windows;
+
+  // The process-wide sample timeline.
+  SampleTimeline timeline;
 
   std::string Text(const std::string& key) const { return lookup ? lookup(key) : std::string(); }
   std::string Expand(const std::string& path) const {
