@@ -8,8 +8,8 @@
 #include "devices/device_list_format.h"
 #include "devices/device_services.h"
 #include "platform/driver_setup/bound_mice.h"
-#include "platform/driver_setup/host_paths.h"
 #include "platform/driver_setup/text_file.h"
+#include "platform/paths.h"
 
 int main() {
   using namespace mqt;
@@ -17,7 +17,7 @@ int main() {
   const std::vector<std::string> lines =
       FormatDeviceListFile(ListDevices(state, EnumeratePresentMice()));
   // Replaced as a whole, so the station never reads half a list.
-  const std::filesystem::path file = ToHostPath(kDeviceListFile);
+  const std::filesystem::path file = std::filesystem::path(ResolveHostPath(kDeviceListFile));
   if (!WriteTextFileAtomically(file, lines)) {
     std::fprintf(stderr, "GetList: cannot write %s\n", file.c_str());
     return 1;

@@ -9,8 +9,8 @@
 #include "platform/device_ids.h"
 #include "platform/driver_setup/bound_mice.h"
 #include "platform/driver_setup/host_driver_setup.h"
-#include "platform/driver_setup/host_paths.h"
 #include "platform/driver_setup/text_file.h"
+#include "platform/paths.h"
 #include "user_profile.h"
 
 namespace mqt {
@@ -195,11 +195,12 @@ TEST_F(FreshProfileTest, SystemPathsMapToTheUserAndProgramFolders) {
       {"c:\\DevList.txt", AppData() / "drive_c" / "DevList.txt"},
       {"C:\\MouseData.txt", AppData() / "drive_c" / "MouseData.txt"},
       {"c:/sub\\file.txt", AppData() / "drive_c" / "sub" / "file.txt"},
-      {".\\Driver\\MFilter.inf", ProgramFolder() / "Driver" / "MFilter.inf"},
+      {".\\Driver\\MFilter.inf", std::filesystem::path(ProgramFolder()) / "Driver" / "MFilter.inf"},
       {"/opt/station\\Driver\\MFilter.inf", "/opt/station/Driver/MFilter.inf"},
-      {"relative\\file", "relative/file"},
+      {"relative\\file", std::filesystem::path(ProgramFolder()) / "relative" / "file"},
   };
-  for (const Case& c : cases) EXPECT_EQ(ToHostPath(c.system_path), c.host_path) << c.system_path;
+  for (const Case& c : cases)
+    EXPECT_EQ(std::filesystem::path(ResolveHostPath(c.system_path)), c.host_path) << c.system_path;
   EXPECT_TRUE(std::filesystem::is_directory(AppData() / "drive_c")) << "created on first use";
 }
 

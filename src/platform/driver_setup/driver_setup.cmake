@@ -6,7 +6,6 @@ if(NOT MQT_CORE_ONLY)
     driver_setup_state.cpp
     host_driver_setup.cpp
     host_file_store.cpp
-    host_paths.cpp
     present_mice.cpp
     text_file.cpp
   )

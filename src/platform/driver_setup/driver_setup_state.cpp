@@ -6,8 +6,8 @@
 
 #include <system_error>
 
-#include "platform/driver_setup/host_paths.h"
 #include "platform/driver_setup/text_file.h"
+#include "platform/paths.h"
 
 namespace mqt {
 namespace {
@@ -113,7 +113,7 @@ DriverSetupState ParseDriverSetupState(const std::vector<std::string>& lines) {
 }
 
 DriverSetupStore DriverSetupStore::ForThisUser() {
-  return DriverSetupStore(UserConfigFolder() / "driver_setup.state");
+  return DriverSetupStore(std::filesystem::path(AppConfigFolder()) / "driver_setup.state");
 }
 
 DriverSetupState DriverSetupStore::Load() const {

@@ -37,7 +37,7 @@ class DriverSetupStore {
  public:
   explicit DriverSetupStore(std::filesystem::path file) : file_(std::move(file)) {}
 
-  // This user's store: UserConfigFolder()/driver_setup.state.
+  // This user's store: AppConfigFolder()/driver_setup.state.
   static DriverSetupStore ForThisUser();
 
   // The current state; a missing or unreadable file is the empty state.

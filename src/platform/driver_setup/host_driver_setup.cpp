@@ -5,8 +5,8 @@
 
 #include "devices/device_entry.h"
 #include "devices/inf_models.h"
-#include "platform/driver_setup/host_paths.h"
 #include "platform/driver_setup/text_file.h"
+#include "platform/paths.h"
 
 namespace mqt {
 namespace {
@@ -27,7 +27,7 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
 
 // The model of a readable driver INF that names the hardware ID.
 std::optional<InfModel> ModelFromInf(const std::string& inf_path, std::string_view hardware_id) {
-  const auto lines = ReadTextLines(ToHostPath(inf_path));
+  const auto lines = ReadTextLines(std::filesystem::path(ResolveHostPath(inf_path)));
   if (!lines || !HasInfSignature(*lines)) return std::nullopt;
   return FindInfModel(*lines, hardware_id);
 }

@@ -4,22 +4,22 @@
 #include <system_error>
 #include <thread>
 
-#include "platform/driver_setup/host_paths.h"
 #include "platform/driver_setup/text_file.h"
+#include "platform/paths.h"
 
 namespace mqt {
 
 bool HostFileStore::Exists(const std::string& path) {
   std::error_code error;
-  return std::filesystem::exists(ToHostPath(path), error);
+  return std::filesystem::exists(std::filesystem::path(ResolveHostPath(path)), error);
 }
 
 std::optional<std::vector<std::string>> HostFileStore::ReadLines(const std::string& path) {
-  return ReadTextLines(ToHostPath(path));
+  return ReadTextLines(std::filesystem::path(ResolveHostPath(path)));
 }
 
 bool HostFileStore::WriteLines(const std::string& path, const std::vector<std::string>& lines) {
-  return WriteTextFileAtomically(ToHostPath(path), lines);
+  return WriteTextFileAtomically(std::filesystem::path(ResolveHostPath(path)), lines);
 }
 
 std::chrono::milliseconds SteadyRetryClock::Now() {

@@ -5,7 +5,7 @@
 
 namespace mqt {
 
-// The device steps' files on the host: system paths mapped by ToHostPath,
+// The device steps' files on the host: system paths mapped by ResolveHostPath,
 // whole-file replacement by WriteTextFileAtomically.
 class HostFileStore : public FileStore {
  public:

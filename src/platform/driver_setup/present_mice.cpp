@@ -4,7 +4,7 @@
 #include <system_error>
 
 #include "platform/device_ids.h"
-#include "platform/driver_setup/host_paths.h"
+#include "platform/paths.h"
 
 namespace mqt {
 namespace {
@@ -19,7 +19,9 @@ bool UsableStem(std::string_view stem) {
 
 }  // namespace
 
-std::filesystem::path UserRecordingsFolder() { return UserDataFolder() / "recordings"; }
+std::filesystem::path UserRecordingsFolder() {
+  return std::filesystem::path(AppDataFolder()) / "recordings";
+}
 
 PresentMouse SimulatedMouse() {
   return {std::string(kSimulatedInstanceId),

@@ -25,7 +25,7 @@ struct PresentMouse {
 // name ends with this and its stem can stand in an instance ID.
 inline constexpr std::string_view kRecordingExtension = ".csv";
 
-// UserDataFolder()/recordings.
+// AppDataFolder()/recordings.
 std::filesystem::path UserRecordingsFolder();
 
 PresentMouse SimulatedMouse();
