@@ -43,6 +43,7 @@ int main(int argc, char* argv[]) {
   };
   context.lookup = [](const std::string& key) { return mqt::LanguageLookup(key); };
   context.expand_path = [](const std::string& path) { return mqt::ExpandPath(path); };
+  context.res_folder = mqt::ResolveHostPath(".\\res");
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     context.screen_width = screen->geometry().width();
     context.screen_height = screen->geometry().height();

@@ -20,10 +20,11 @@
 #include "platform/device_change_event.h"
 #include "platform/program_runner.h"
 #include "platform/settings.h"
+#include "shell/AboutUnit.h"
+#include "shell/First.h"
 #include "shell/active_language.h"
 #include "shell/form_controls.h"
 #include "shell/language_file.h"
-#include "shell/later_windows.h"
 #include "shell/settings_table.h"
 #include "shell/station_context.h"
 

@@ -3,8 +3,8 @@
 #include "capture/ExpertUnit.h"
 #include "platform/settings.h"
 #include "platform/shell_opener.h"
+#include "shell/AboutUnit.h"
 #include "shell/MainUnit.h"
-#include "shell/later_windows.h"
 #include "shell/settings_table.h"
 #include "shell/station_context.h"
 

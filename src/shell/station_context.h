@@ -4,6 +4,8 @@
 #include <string>
 
 #include "capture/sample_timeline.h"
+#include "shell/form_context.h"
+#include "shell/picture_file.h"
 
 namespace mqt {
 
@@ -59,6 +61,10 @@ struct StationContext {
   // The title of message boxes that have no window of their own.
   std::string application_title = "Korvel MOUSE Moving Quality Test Program";
 
+  // Host folder of res/ beside the program, and how pictures are read from it.
+  std::string res_folder;
+  PictureLoader load_picture = LoadPictureFile;
+
   int screen_width = 1024;
   int screen_height = 768;
   int logical_dpi = 96;
@@ -71,6 +77,16 @@ struct StationContext {
   std::string Text(const std::string& key) const { return lookup ? lookup(key) : std::string(); }
   std::string Expand(const std::string& path) const {
     return expand_path ? expand_path(path) : path;
+  }
+  // What the small windows take from it.
+  FormContext Form() const {
+    FormContext form;
+    form.text = [this](std::string_view key) { return Text(std::string(key)); };
+    form.language = active_language;
+    form.res_folder = QString::fromStdString(res_folder);
+    form.screen_size = [this] { return QSize(screen_width, screen_height); };
+    form.load_picture = load_picture;
+    return form;
   }
 };
 

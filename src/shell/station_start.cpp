@@ -4,9 +4,12 @@
 
 #include "capture/ExpertUnit.h"
 #include "platform/prompter.h"
+#include "shell/AboutUnit.h"
+#include "shell/AlarmUnit.h"
+#include "shell/EnlargeUnit.h"
+#include "shell/First.h"
 #include "shell/MainUnit.h"
 #include "shell/ProgressUnit.h"
-#include "shell/later_windows.h"
 #include "shell/station_context.h"
 
 namespace mqt {
@@ -29,21 +32,33 @@ namespace {
 void CreateWindows(StationContext& context, StationWindowSet& windows) {
   StationWindows& w = context.windows;
   windows.MainForm = std::make_unique<TMainForm>(context);
-  w.MainForm = windows.MainForm.get();
-  windows.FirstForm = std::make_unique<TFirstForm>(context);
+  TMainForm* main_form = windows.MainForm.get();
+  w.MainForm = main_form;
+
+  TFirstForm::Services splash{
+      *context.prompter, *context.runner,
+      [&context](std::string_view path) { return context.Expand(std::string(path)); },
+      [main_form] {
+        main_form->EnterConfirmed = 1;
+        TMainForm::EnableTimer(main_form->TimerAlarm);
+        TMainForm::EnableTimer(main_form->TimerMouCap);
+      },
+      [&context](const std::string& title) { context.application_title = title; }};
+  windows.FirstForm = std::make_unique<TFirstForm>(context.Form(), splash);
   w.FirstForm = windows.FirstForm.get();
-  windows.AboutBox = std::make_unique<TAboutBox>(context);
+  windows.AboutBox = std::make_unique<TAboutBox>(context.Form(), *context.shell);
   w.AboutBox = windows.AboutBox.get();
   windows.ProgressForm = std::make_unique<TProgressForm>(context);
   w.ProgressForm = windows.ProgressForm.get();
-  windows.AlarmForm = std::make_unique<TAlarmForm>(context);
+  windows.AlarmForm =
+      std::make_unique<TAlarmForm>(context.Form(), *context.settings, *context.prompter);
   w.AlarmForm = windows.AlarmForm.get();
   windows.Expert = std::make_unique<TExpert>(context);
   w.Expert = windows.Expert.get();
-  windows.EnlargeForm = std::make_unique<TEnlargeForm>(context);
+  windows.EnlargeForm =
+      std::make_unique<TEnlargeForm>(context.Form(), *context.settings, *context.prompter);
   w.EnlargeForm = windows.EnlargeForm.get();
 
-  TMainForm* main_form = w.MainForm;
   w.Expert->OnWaveRangeChange = [main_form] { main_form->cb_WaveRangeChange(); };
 }
 

@@ -74,6 +74,7 @@ class MainWindowTest : public QObject {
 
 void MainWindowTest::controlsMenuAndTimersAsCreated() {
   Station s;
+  s.settings.values["Language"] = "ChineseT";  // keeps the Manual item
   s.Create();
   TMainForm& m = *s.main;
 
@@ -202,6 +203,7 @@ void MainWindowTest::settingsChooseLanguageRealtimeAndMode() {
 void MainWindowTest::toolbarFlowsAndWidensAt120Dpi() {
   for (int dpi : {96, 120, 144}) {
     Station s;
+    s.settings.values["Language"] = "ChineseT";  // keeps the form's widths
     s.context.logical_dpi = dpi;
     s.Create();
     const int extra = dpi == 120 ? 10 : 0;
@@ -420,23 +422,28 @@ void MainWindowTest::recordBeforeStartUpTimersDoesNothing() {
 }
 
 void MainWindowTest::helpDocumentsAndWebLinks() {
-  Station s;
-  s.settings.values["Language"] = "English";
-  s.texts["PaintWeb"] = "https://paint.example";
-  s.texts["FullSpeedWeb"] = "https://speed.example";
-  s.Create();
-  s.main->mm_AppHelp->trigger();
-  s.main->mm_Example->trigger();
-  s.main->mm_TestRules->trigger();
-  s.main->lb_WebSiteClick();
-  s.main->ImageLogoClick();
-  s.main->lb_TestResultClick();
-  s.main->lb_ScoreLableClick();
-  const std::vector<std::string> expected = {
-      "/station/EnglishMenual.pdf", "/station/EnglishExample.pdf", "/station/EnglishTestRule.pdf",
-      "https://paint.example", "https://speed.example"};
-  QCOMPARE(s.shell.opened, expected);
-  QVERIFY(s.prompter.messages.empty());
+  for (const std::string language : {"ChineseT", "English"}) {
+    Station s;
+    s.settings.values["Language"] = language;
+    s.texts["PaintWeb"] = "https://paint.example";
+    s.texts["FullSpeedWeb"] = "https://speed.example";
+    s.Create();
+    // The Manual item is absent from the English menu: its click never comes.
+    s.main->mm_AppHelp->trigger();
+    s.main->mm_Example->trigger();
+    s.main->mm_TestRules->trigger();
+    s.main->lb_WebSiteClick();
+    s.main->ImageLogoClick();
+    s.main->lb_TestResultClick();
+    s.main->lb_ScoreLableClick();
+    std::vector<std::string> expected = {"/station/" + language + "Example.pdf",
+                                         "/station/" + language + "TestRule.pdf",
+                                         "https://paint.example", "https://speed.example"};
+    if (language == "ChineseT") expected.insert(expected.begin(), "/station/ChineseTMenual.pdf");
+    QCOMPARE(s.shell.opened, expected);
+    QCOMPARE(s.main->mm_AppHelp->isVisible(), language == "ChineseT");
+    QVERIFY(s.prompter.messages.empty());
+  }
 }
 
 void MainWindowTest::logoOpensConsoleInExpertModeOnly() {

@@ -3,6 +3,8 @@
 // Scripted stand-ins for the operator-visible side effects, and a station
 // context wired to them, for window tests.
 
+#include <QPixmap>
+#include <QString>
 #include <deque>
 #include <map>
 #include <optional>
@@ -97,6 +99,8 @@ struct FakeStation {
   RecordingProgramRunner runner;
   std::map<std::string, std::string> texts;
   std::vector<std::pair<std::string, std::string>> opened_language_files;
+  // Pictures asked for; each is a plain white picture.
+  std::vector<QString> pictures;
   StationContext context;
 
   FakeStation() {
@@ -113,6 +117,13 @@ struct FakeStation {
     };
     context.expand_path = [](const std::string& path) {
       return path.rfind(".\\", 0) == 0 ? "/station/" + path.substr(2) : path;
+    };
+    context.res_folder = "/station/res";
+    context.load_picture = [this](const QString& path) {
+      pictures.push_back(path);
+      QPixmap picture(64, 48);
+      picture.fill(Qt::white);
+      return picture;
     };
   }
 };

@@ -9,8 +9,9 @@
 #include "platform/single_instance.h"
 #include "shell/MainUnit.h"
 #include "shell/ProgressUnit.h"
-#include "shell/later_windows.h"
 #include "shell/form_controls.h"
+#include "shell/First.h"
+#include "shell/picture_file.h"
 #include "shell/station_start.h"
 #include "station_fakes.h"
 
@@ -79,21 +80,25 @@ void StationStartTest::exceptionWhileCreatingEndsWithoutTheLoop() {
   QFETCH(bool, standard);
   testing::FakeStation s;
   s.context.application_title = "Korvel MOUSE Moving Quality Test Program";
-  s.context.lookup = [&](const std::string& key) -> std::string {
-    // The splash window's pictures cannot be opened.
-    if (key == "FirstForm->Caption") {
-      if (standard) throw std::runtime_error("Cannot open .\\res\\English\\Main.bmp");
+  // The splash window's background picture cannot be opened.
+  s.context.load_picture = [&](const QString& path) -> QPixmap {
+    if (path.endsWith("Main.bmp")) {
+      if (standard) throw PictureFileError(path);
       throw 42;
     }
-    return {};
+    return QPixmap(8, 8);
   };
   StationWindowSet windows;
   int loops = 0;
   QCOMPARE(StartStation(s.context, windows, [&] { return ++loops; }), 0);
   QCOMPARE(loops, 0);
   QCOMPARE(s.prompter.messages.size(), std::size_t{1});
-  QCOMPARE(s.prompter.messages[0].text,
-           std::string(standard ? "Cannot open .\\res\\English\\Main.bmp" : ""));
+  if (standard) {
+    QCOMPARE(s.prompter.messages[0].text,
+             std::string(PictureFileError("/station/res/English/Main.bmp").what()));
+  } else {
+    QCOMPARE(s.prompter.messages[0].text, std::string());
+  }
   QCOMPARE(s.prompter.messages[0].caption, s.context.application_title);
   QCOMPARE(s.prompter.messages[0].icon, MsgIcon::Error);
   QVERIFY(!windows.MainForm->isVisible());
