@@ -1,7 +1,5 @@
 #include "shell/switch_off_setting.h"
 
-#include <exception>
-
 #include "platform/prompter.h"
 #include "platform/settings.h"
 
@@ -12,7 +10,7 @@ bool StoreSwitchOff(Settings& settings, Prompter& prompter, std::string_view nam
   try {
     settings.Write(name, "1");
     return true;
-  } catch (const std::exception& e) {
+  } catch (const SettingsWriteError& e) {
     prompter.MessageBox(e.what(), caption, MsgButtons::Ok, MsgIcon::Error);
     return false;
   }

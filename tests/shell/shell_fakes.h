@@ -25,7 +25,7 @@ class FakeSettings : public Settings {
     return it != values.end() ? it->second : std::string();
   }
   void Write(std::string_view name, std::string_view value) override {
-    if (fail_writes) throw std::runtime_error("Failed to write the setting");
+    if (fail_writes) throw SettingsWriteError("Failed to write the setting");
     writes.emplace_back(name, value);
     values[std::string(name)] = value;
   }
