@@ -27,10 +27,6 @@ int main(int argc, char* argv[]) {
   mqt::StationContext context;
   context.application_title = std::string(mqt::kStationTitle);
   mqt::FileSettings settings(mqt::AppConfigFolder(), mqt::kSettingsKey);
-  settings.SetWriteErrorHandler([&](const std::string& message) {
-    prompter.MessageBox(message, context.application_title, mqt::MsgButtons::Ok,
-                        mqt::MsgIcon::Error);
-  });
   mqt::DesktopShellOpener shell;
   mqt::PosixProgramRunner runner;
 

@@ -1,6 +1,7 @@
 #include <QAction>
 
 #include "capture/ExpertUnit.h"
+#include "platform/prompter.h"
 #include "platform/settings.h"
 #include "platform/shell_opener.h"
 #include "shell/AboutUnit.h"
@@ -21,8 +22,12 @@ void TMainForm::mm_StopClick() { tb_StopClick(); }
 void TMainForm::mm_RealtimeDisplayClick() {
   const bool now_checked = !mm_RealtimeDisplay->isChecked();
   mm_RealtimeDisplay->setChecked(now_checked);
-  if (context_.settings != nullptr) {
+  // The choice holds for this run even when it cannot be stored.
+  try {
     context_.settings->Write(kSettingRealDisplay, now_checked ? "1" : "0");
+  } catch (const SettingsWriteError& e) {
+    context_.prompter->MessageBox(e.what(), context_.application_title, MsgButtons::Ok,
+                                  MsgIcon::Error);
   }
 }
 

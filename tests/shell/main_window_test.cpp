@@ -237,6 +237,13 @@ void MainWindowTest::realtimeDisplayToggleIsRemembered() {
   again.settings.values["RealDisplay"] = "0";
   again.Create();
   QVERIFY(!again.main->mm_RealtimeDisplay->isChecked());
+
+  // A setting that cannot be stored is said, and the choice holds for this run.
+  again.settings.fail_writes = true;
+  again.main->mm_RealtimeDisplayClick();
+  QVERIFY(again.main->mm_RealtimeDisplay->isChecked());
+  QCOMPARE(again.prompter.messages.size(), std::size_t{1});
+  QCOMPARE(again.prompter.messages[0].text, std::string("Cannot store RealDisplay: disk full"));
 }
 
 void MainWindowTest::busyAndIdleControlStates() {

@@ -24,12 +24,14 @@ class MemorySettings : public Settings {
  public:
   std::map<std::string, std::string, std::less<>> values;
   std::vector<std::pair<std::string, std::string>> writes;
+  bool fail_writes = false;
 
   std::string Read(std::string_view name) override {
     const auto it = values.find(name);
     return it == values.end() ? std::string() : it->second;
   }
   void Write(std::string_view name, std::string_view value) override {
+    if (fail_writes) throw SettingsWriteError("Cannot store " + std::string(name) + ": disk full");
     values[std::string(name)] = std::string(value);
     writes.emplace_back(name, value);
   }

@@ -7,10 +7,10 @@
 
 #include "capture/ExpertUnit.h"
 #include "platform/single_instance.h"
+#include "shell/First.h"
 #include "shell/MainUnit.h"
 #include "shell/ProgressUnit.h"
 #include "shell/form_controls.h"
-#include "shell/First.h"
 #include "shell/picture_file.h"
 #include "shell/station_start.h"
 #include "station_fakes.h"
