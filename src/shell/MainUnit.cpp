@@ -70,6 +70,21 @@ QFont PixelFont(const QFont& base, int pixels, bool bold) {
   return font;
 }
 
+// The application's colours, each role set explicitly so that a child takes
+// them instead of its parent's.
+QPalette FormPalette() {
+  const QPalette base = QApplication::palette();
+  QPalette palette = base;
+  for (int role = 0; role < QPalette::NColorRoles; ++role) {
+    const auto r = static_cast<QPalette::ColorRole>(role);
+    if (r == QPalette::NoRole) continue;
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+      palette.setColor(group, r, base.color(group, r));
+    }
+  }
+  return palette;
+}
+
 void SetTextColor(QWidget* widget, const QColor& color) {
   QPalette pal = widget->palette();
   pal.setColor(QPalette::WindowText, color);
@@ -249,6 +264,8 @@ void TMainForm::BuildPlotArea(QWidget* client) {
   link.setBold(true);
   link.setUnderline(true);
   lb_WebSite->setFont(link);
+  lb_WebSite->setPalette(FormPalette());
+  lb_WebSite->setAutoFillBackground(true);
   lb_WebSite->setGeometry(820, 480, 180, 16);
   lb_WebSite->hide();
   connect(lb_WebSite, &TLabel::Click, this, [this] { lb_WebSiteClick(); });
@@ -258,7 +275,9 @@ void TMainForm::BuildPlotArea(QWidget* client) {
   pn_MouseRate->setObjectName("pn_MouseRate");
   pn_MouseRate->setFrameShape(QFrame::Panel);
   pn_MouseRate->setAutoFillBackground(true);
-  pn_MouseRate->setPalette(QApplication::palette());
+  // The panels over the picture take the ordinary window colours back from
+  // the black MainPanel.
+  pn_MouseRate->setPalette(FormPalette());
   pn_MouseRate->setGeometry(kClientWidth - 180, 0, 180, 232);
   Panel2 = new QFrame(pn_MouseRate);
   Panel2->setObjectName("Panel2");
