@@ -2,6 +2,8 @@
 #include <QFont>
 #include <QScreen>
 
+#include "capture/capture_device_channel.h"
+#include "platform/capture_driver/capture_driver.h"
 #include "platform/desktop_shell_opener.h"
 #include "platform/file_settings.h"
 #include "platform/paths.h"
@@ -29,6 +31,10 @@ int main(int argc, char* argv[]) {
   mqt::FileSettings settings(mqt::AppConfigFolder(), mqt::kSettingsKey);
   mqt::DesktopShellOpener shell;
   mqt::PosixProgramRunner runner;
+  // Until the device list knows the attached mice, the simulated mouse is the
+  // one mouse behind the capture driver.
+  mqt::SimulatedMouseProvider capture_sources;
+  mqt::CaptureDriver capture_driver(capture_sources);
 
   context.settings = &settings;
   context.prompter = &prompter;
@@ -39,6 +45,9 @@ int main(int argc, char* argv[]) {
   };
   context.lookup = [](const std::string& key) { return mqt::LanguageLookup(key); };
   context.expand_path = [](const std::string& path) { return mqt::ExpandPath(path); };
+  context.open_capture_device = [&capture_driver] {
+    return mqt::OpenCaptureDevice(capture_driver, 0);
+  };
   context.res_folder = mqt::ResolveHostPath(".\\res");
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     context.screen_width = screen->geometry().width();

@@ -25,6 +25,7 @@
 #include "shell/active_language.h"
 #include "shell/form_controls.h"
 #include "shell/language_file.h"
+#include "shell/main_placement_sink.h"
 #include "shell/settings_table.h"
 #include "shell/station_context.h"
 
@@ -94,7 +95,9 @@ void SetTextColor(QWidget* widget, const QColor& color) {
 }  // namespace
 
 TMainForm::TMainForm(StationContext& context, QWidget* parent)
-    : QMainWindow(parent), context_(context) {
+    : QMainWindow(parent),
+      context_(context),
+      placement_sink_(std::make_unique<MainPlacementSink>(*this)) {
   setObjectName("MainForm");
   setWindowTitle("MainForm");
   QFont form_font("MS Sans Serif");
@@ -130,7 +133,10 @@ TMainForm::TMainForm(StationContext& context, QWidget* parent)
   FormCreate();
 }
 
-TMainForm::~TMainForm() { FormDestroy(); }
+TMainForm::~TMainForm() {
+  EndTestCaptureForGood();
+  FormDestroy();
+}
 
 void TMainForm::BuildMenu() {
   MainMenu = menuBar();

@@ -1,8 +1,13 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <cstdint>
+#include <memory>
 #include <string>
+
+#include "capture/MouWaveThreadUnit.h"
+#include "capture/test_completion.h"
 
 class QAction;
 class QCheckBox;
@@ -23,6 +28,7 @@ class QToolButton;
 namespace mqt {
 
 struct StationContext;
+class MainPlacementSink;
 class TCoolBar;
 class TGauge;
 class TImage;
@@ -37,12 +43,13 @@ struct PlotEnvironment;
 //   MainUnit_commands.cpp  menu commands, help documents, web links, realtime display
 //   MainUnit_hidden.cpp    the hidden NB, Advance and Normal functions
 //   MainUnit_test.cpp      starting and stopping a test, test completion
+//                          (record placement reaches the window through MainPlacementSink)
 //   MainUnit_wave.cpp      plot drawing, zoom and image saving
 //   MainUnit_devices.cpp   device list, driver and filter handling, their timers
 //   MainUnit_analysis.cpp  the analysis entry point
 //   MainUnit_captions.cpp  captions and layout by language
 //   MainUnit_rate.cpp      the report-rate monitor's hook timer
-class TMainForm : public QMainWindow {
+class TMainForm : public QMainWindow, public TestCompletionOwner {
   Q_OBJECT
  public:
   explicit TMainForm(StationContext& context, QWidget* parent = nullptr);
@@ -135,6 +142,8 @@ class TMainForm : public QMainWindow {
   std::int32_t PeakThreshold = 10;
   // The zoom factor of the plot; 1 is the plain view.
   int ZoomFactor = 1;
+  // The capture thread of the last test start; null once that thread has ended.
+  QPointer<MouWaveThread> CurrentTestThread;
 
   // Starting an already running timer leaves its period running.
   static void EnableTimer(QTimer* timer);
@@ -158,6 +167,8 @@ class TMainForm : public QMainWindow {
   void tb_ReAdapterClick();
   void mm_StopClick();
   void tb_StopClick();
+  // test completion, handed over by the capture thread when its capture ended.
+  void TestCompletion(const CaptureOutcome& outcome) override;
   void mm_RealtimeDisplayClick();
   void mm_AppHelpClick();
   void mm_ExampleClick();
@@ -232,8 +243,11 @@ class TMainForm : public QMainWindow {
   void OpenHelpDocument(const std::string& file_name);
   // Shows why the test cannot start, closes the banner and returns to idle.
   void AbandonTestStart(const std::string& message);
+  // Ends a running capture without its completion (the window is going away).
+  void EndTestCaptureForGood();
 
   StationContext& context_;
+  std::unique_ptr<MainPlacementSink> placement_sink_;
   QWidget* client_ = nullptr;
   QShortcut* nb_key_ = nullptr;
   QShortcut* advance_key_ = nullptr;

@@ -9,6 +9,7 @@ if(NOT MQT_CORE_ONLY)
     dialog_prompter.cpp
     dialog_window_proc.cpp
     form_controls.cpp
+    main_placement_sink.cpp
     station_start.cpp
   )
 endif()

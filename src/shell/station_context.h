@@ -1,8 +1,11 @@
 #pragma once
 
+#include <chrono>
 #include <functional>
+#include <memory>
 #include <string>
 
+#include "capture/record_placement.h"
 #include "capture/sample_timeline.h"
 #include "shell/form_context.h"
 #include "shell/picture_file.h"
@@ -15,6 +18,7 @@ class ShellOpener;
 class ProgramRunner;
 class SaveDialog;
 class Restarter;
+class CaptureDeviceChannel;
 
 class TMainForm;
 class TFirstForm;
@@ -71,8 +75,14 @@ struct StationContext {
 
   StationWindows windows;
 
-  // The process-wide sample timeline.
+  // The process-wide sample timeline and the test capture's slot carry.
   SampleTimeline timeline;
+  SlotCarry test_slot_carry;
+  // OpenCaptureDevice of the capture interface's member 0; null when the
+  // capture device is not present.
+  std::function<std::unique_ptr<CaptureDeviceChannel>()> open_capture_device;
+  // The capture thread's pause after each read; tests take it out.
+  std::chrono::microseconds capture_pause_after_read{1000};
 
   std::string Text(const std::string& key) const { return lookup ? lookup(key) : std::string(); }
   std::string Expand(const std::string& path) const {

@@ -19,34 +19,12 @@
 #include "shell/MainUnit.h"
 #include "shell/ProgressUnit.h"
 #include "shell/form_controls.h"
-#include "station_fakes.h"
+#include "test_station.h"
 
 namespace mqt {
 namespace {
 
-using testing::FakeStation;
-
-// The main window with the banner and the expert console it drives.
-struct Station : FakeStation {
-  std::unique_ptr<TMainForm> main;
-  std::unique_ptr<TProgressForm> banner;
-  std::unique_ptr<TExpert> expert;
-
-  void Create() {
-    main = std::make_unique<TMainForm>(context);
-    context.windows.MainForm = main.get();
-    banner = std::make_unique<TProgressForm>(context);
-    context.windows.ProgressForm = banner.get();
-    expert = std::make_unique<TExpert>(context);
-    context.windows.Expert = expert.get();
-    expert->OnWaveRangeChange = [this] { main->cb_WaveRangeChange(); };
-  }
-  // After the splash and the start-up timers: device list built, Record enabled.
-  void Ready() {
-    main->TimerAlarmTimer();
-    main->TimerMouCapTimer();
-  }
-};
+using Station = testing::TestStation;
 
 }  // namespace
 
