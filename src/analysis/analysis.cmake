@@ -1,2 +1,9 @@
-target_sources(mqt_core PRIVATE real_text.cpp triple_deviation.cpp score_mapping.cpp grade_table
-                   .cpp scoring_algorithm.cpp scoring_step.cpp analysis_run.cpp)
+target_sources(mqt_core PRIVATE
+  real_text.cpp
+  triple_deviation.cpp
+  score_mapping.cpp
+  grade_table.cpp
+  scoring_algorithm.cpp
+  scoring_step.cpp
+  analysis_run.cpp
+)
