@@ -6,4 +6,5 @@ target_sources(mqt_core PRIVATE
   scoring_algorithm.cpp
   scoring_step.cpp
   analysis_run.cpp
+  analysis_json.cpp
 )
