@@ -6,4 +6,5 @@ mqt_add_gtest(test_analysis
     scoring_step_test.cpp
     scoring_algorithm_test.cpp
     analysis_run_test.cpp
+    analysis_json_test.cpp
   LIBS mqt_core)
