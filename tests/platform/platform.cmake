@@ -1,0 +1,4 @@
+mqt_add_gtest(test_private_profile SOURCES private_profile_test.cpp LIBS mqt_core)
+mqt_add_gtest(test_paths SOURCES paths_test.cpp LIBS mqt_core)
+mqt_add_gtest(test_file_settings SOURCES file_settings_test.cpp LIBS mqt_platform)
+mqt_add_gtest(test_platform_services SOURCES platform_services_test.cpp LIBS mqt_platform)
