@@ -5,12 +5,12 @@
 #include "analysis/grade_table.h"
 #include "analysis/real_text.h"
 #include "analysis/score_mapping.h"
+#include "display/zoomed_wave.h"
 
 namespace mqt {
 namespace {
 
 constexpr std::int32_t kLowestShownScore = 60;
-constexpr int kNarrowScreenWidth = 800;
 
 // Characters from the 1-based position `first`, at most `count`; a shorter
 // text yields what it has.
@@ -21,7 +21,7 @@ std::string Cut(const std::string& text, std::size_t first, std::size_t count) {
 
 }  // namespace
 
-std::string DifferenceCaption(float difference_value) {
+std::string PaintedDifferenceNumber(float difference_value) {
   const double hundredths = std::trunc(static_cast<double>(difference_value) * 100.0);
   return RealText(hundredths * 0.01);
 }
@@ -49,8 +49,11 @@ ScoreResult RunScoringStep(float deviation_sum, const ScoringInputs& inputs) {
   r.grade = row.grade_letters;
   r.advice_font_size = AdviceFontSize(row, inputs.active_language);
 
-  r.difference_caption = DifferenceCaption(r.difference_value);
-  r.caption_y = inputs.screen_width == kNarrowScreenWidth ? 350 : 525;
+  r.difference_caption = PaintedDifferenceNumber(r.difference_value);
+  // The same place the zoomed view repaints the caption.
+  const PanelPosition caption = DifferenceCaptionPosition(inputs.screen_width);
+  r.caption_x = caption.left;
+  r.caption_y = caption.top;
 
   if (inputs.operator_mode == "Expert") {
     r.summary_line = SummaryLine(r.difference_value, inputs.algorithm_d_labels);

@@ -43,9 +43,10 @@ struct ScoreResult {
 // (it includes the base offset, so S >= 30 and the score is at most 98).
 ScoreResult RunScoringStep(float deviation_sum, const ScoringInputs& inputs);
 
-// The number of the difference caption: the value cut (not rounded) to two
-// decimals, as real text. 23.4567 gives "23.45"; the float 40.1 gives "40.09".
-std::string DifferenceCaption(float difference_value);
+// The number painted after "PaintDifference" by a scored run: the value cut
+// (not rounded) to two decimals, as real text. (The zoomed view's repaint
+// shows the stored float in full instead.) 23.4567 gives "23.45"; the float 40.1 gives "40.09".
+std::string PaintedDifferenceNumber(float difference_value);
 
 // The line added to TotamMemo: four characters of the main D value, then
 // characters 6 to 9 of each algorithm's D label (the first four of its value),

@@ -59,10 +59,10 @@ TEST(ScoringStep, DifferenceValueIsTheFloatOfTheDValue) {
 }
 
 TEST(ScoringStep, DifferenceCaptionCutsToTwoDecimals) {
-  EXPECT_EQ(DifferenceCaption(23.4567f), "23.45");
-  EXPECT_EQ(DifferenceCaption(17.999f), "17.99");
-  EXPECT_EQ(DifferenceCaption(15.5f), "15.5");
-  EXPECT_EQ(DifferenceCaption(40.1f), "40.09");
+  EXPECT_EQ(PaintedDifferenceNumber(23.4567f), "23.45");
+  EXPECT_EQ(PaintedDifferenceNumber(17.999f), "17.99");
+  EXPECT_EQ(PaintedDifferenceNumber(15.5f), "15.5");
+  EXPECT_EQ(PaintedDifferenceNumber(40.1f), "40.09");
 }
 
 TEST(ScoringStep, CaptionSitsHigherOnAnEightHundredPixelScreen) {
