@@ -44,8 +44,8 @@ struct ScoreResult {
 ScoreResult RunScoringStep(float deviation_sum, const ScoringInputs& inputs);
 
 // The number painted after "PaintDifference" by a scored run: the value cut
-// (not rounded) to two decimals, as real text. (The zoomed view's repaint
-// shows the stored float in full instead.) 23.4567 gives "23.45"; the float 40.1 gives "40.09".
+// (not rounded) to two decimals, as real text; 23.4567 gives "23.45" and the
+// float 40.1 gives "40.09". The zoomed view's repaint shows the float in full.
 std::string PaintedDifferenceNumber(float difference_value);
 
 // The line added to TotamMemo: four characters of the main D value, then
