@@ -25,7 +25,7 @@ namespace {
 const std::string kAnalyzer = std::string(MQT_BIN_DIR) + "/mouse-quality-analyze";
 const std::string kFixtures = std::string(MQT_FIXTURES_DIR) + "/analysis/";
 
-struct Run {
+struct AnalyzerRun {
   int exit_code = -1;
   std::string out;
   std::string err;
@@ -37,12 +37,12 @@ std::string Quoted(const std::string& arg) {
   return q + "'";
 }
 
-Run Analyze(const std::vector<std::string>& args) {
+AnalyzerRun Analyze(const std::vector<std::string>& args) {
   const std::string err_path = ::testing::TempDir() + "analyzer_stderr.txt";
   std::string command = Quoted(kAnalyzer);
   for (const std::string& a : args) command += " " + Quoted(a);
   command += " 2>" + Quoted(err_path);
-  Run run;
+  AnalyzerRun run;
   FILE* pipe = popen(command.c_str(), "r");
   if (pipe == nullptr) return run;
   char buffer[65536];
@@ -168,7 +168,7 @@ void ExpectSame(const QJsonObject& json, const StationRun& s) {
   }
 }
 
-QJsonObject Parse(const Run& run) {
+QJsonObject Parse(const AnalyzerRun& run) {
   QJsonParseError error;
   const QJsonDocument doc = QJsonDocument::fromJson(QByteArray::fromStdString(run.out), &error);
   EXPECT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
@@ -206,7 +206,7 @@ TEST(Analyzer, SimulatedMiceGiveTheSameResultAsTheStation) {
 
     std::vector<std::string> args = c.args;
     args.push_back(kFixtures + c.file);
-    const Run run = Analyze(args);
+    const AnalyzerRun run = Analyze(args);
     ASSERT_EQ(run.exit_code, 0) << run.err;
     EXPECT_EQ(run.err, "");
     const QJsonObject json = Parse(run);
@@ -259,7 +259,7 @@ TEST(Analyzer, BadInputNamesFileAndLineAndExitsWith2) {
     const std::string path = dir + c.name;
     std::remove(path.c_str());
     if (c.content != nullptr) std::ofstream(path) << c.content;
-    const Run run = Analyze({path});
+    const AnalyzerRun run = Analyze({path});
     EXPECT_EQ(run.exit_code, 2) << c.name;
     EXPECT_EQ(run.out, "") << c.name;
     EXPECT_NE(run.err.find(c.where), std::string::npos) << run.err;
@@ -280,12 +280,12 @@ TEST(Analyzer, BadOptionsExitWith2) {
       {file, "--mode"},
   };
   for (const auto& args : cases) {
-    const Run run = Analyze(args);
+    const AnalyzerRun run = Analyze(args);
     EXPECT_EQ(run.exit_code, 2) << (args.empty() ? "(none)" : args[0]);
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
   }
-  const Run help = Analyze({"--help"});
+  const AnalyzerRun help = Analyze({"--help"});
   EXPECT_EQ(help.exit_code, 0);
   EXPECT_NE(help.out.find("--peak-threshold"), std::string::npos);
 }
