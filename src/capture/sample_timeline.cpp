@@ -3,7 +3,7 @@
 namespace mqt {
 
 void SampleTimeline::Reset() {
-  for (int i = 0; i < kResetEntries; ++i) entries[static_cast<std::size_t>(i)].valid = 0;
+  for (SampleSlot& slot : entries) slot.valid = 0;
   sample_count = 0;
 }
 

@@ -22,14 +22,14 @@ struct SampleSlot {
 // the blocking hand-over, so it needs no lock.
 struct SampleTimeline {
   static constexpr int kEntries = 2048;
-  // Reset clears the valid flags of entries 0..1024 only: a test never places
-  // more than the image width allows, and older entries are left as they were.
-  static constexpr int kResetEntries = 1025;
 
   std::array<SampleSlot, kEntries> entries{};
   std::int32_t sample_count = 0;
   std::int64_t time_base = 0;
 
+  // Done when a capture thread is created: every entry's valid flag becomes 0,
+  // so an entry the new test does not fill never reads as an earlier test's
+  // record, however wide the wave image. Other fields keep their values.
   void Reset();
 };
 

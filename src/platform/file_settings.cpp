@@ -163,12 +163,7 @@ std::string FileSettings::Read(std::string_view name) {
 
 void FileSettings::Write(std::string_view name, std::string_view value) {
   std::string error;
-  if (TryWrite(name, value, &error)) return;
-  if (on_write_error_) {
-    on_write_error_(error);
-  } else {
-    qWarning("%s", error.c_str());
-  }
+  if (!TryWrite(name, value, &error)) throw SettingsWriteError(error);
 }
 
 bool FileSettings::TryWrite(std::string_view name, std::string_view value, std::string* error) {
@@ -206,10 +201,6 @@ bool FileSettings::TryWrite(std::string_view name, std::string_view value, std::
              file.errorString().toStdString();
   }
   return ok;
-}
-
-void FileSettings::SetWriteErrorHandler(std::function<void(const std::string&)> handler) {
-  on_write_error_ = std::move(handler);
 }
 
 }  // namespace mqt

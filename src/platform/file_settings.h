@@ -28,23 +28,18 @@ class FileSettings : public Settings {
   FileSettings(std::string config_folder, std::string_view key);
 
   std::string Read(std::string_view name) override;
-  // A failed write is passed to the write-error handler (see below).
+  // Throws SettingsWriteError when the file could not be written.
   void Write(std::string_view name, std::string_view value) override;
 
   // Writes one value; false, with `error` set when given, when the file could
   // not be written.
   bool TryWrite(std::string_view name, std::string_view value, std::string* error = nullptr);
 
-  // Told of every failed Write with a message for the operator. By default the
-  // failure goes to the Qt warning log; the station shows it in a message box.
-  void SetWriteErrorHandler(std::function<void(const std::string& message)> handler);
-
   const std::string& path() const { return path_; }
 
  private:
   std::string path_;
   std::string key_;  // as the registry spells it, for the file's header
-  std::function<void(const std::string&)> on_write_error_;
 };
 
 // The file that holds `key` below `config_folder`.

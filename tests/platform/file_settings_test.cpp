@@ -110,10 +110,12 @@ TEST_F(FileSettingsTest, FailedWriteIsReportedNotSwallowed) {
   EXPECT_FALSE(settings.TryWrite("NoHint", "1", &error));
   EXPECT_NE(error.find("NoHint"), std::string::npos) << error;
 
-  std::string reported;
-  settings.SetWriteErrorHandler([&reported](const std::string& message) { reported = message; });
-  settings.Write("NoPolling", "1");
-  EXPECT_NE(reported.find("NoPolling"), std::string::npos) << reported;
+  try {
+    settings.Write("NoPolling", "1");
+    ADD_FAILURE() << "a failed write must raise SettingsWriteError";
+  } catch (const SettingsWriteError& e) {
+    EXPECT_NE(std::string(e.what()).find("NoPolling"), std::string::npos) << e.what();
+  }
   EXPECT_EQ(settings.Read("NoPolling"), "");
 }
 
