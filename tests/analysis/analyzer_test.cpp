@@ -8,7 +8,11 @@
 #include <QJsonObject>
 #include <QJsonValue>
 
+#include <unistd.h>
+
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <memory>
 #include <string>
@@ -38,7 +42,11 @@ std::string Quoted(const std::string& arg) {
 }
 
 AnalyzerRun Analyze(const std::vector<std::string>& args) {
-  const std::string err_path = ::testing::TempDir() + "analyzer_stderr.txt";
+  // Tests run in parallel processes: each run gets its own file for stderr.
+  std::string err_path = ::testing::TempDir() + "analyzer_stderr_XXXXXX";
+  const int fd = mkstemp(err_path.data());
+  if (fd < 0) return {};
+  close(fd);
   std::string command = Quoted(kAnalyzer);
   for (const std::string& a : args) command += " " + Quoted(a);
   command += " 2>" + Quoted(err_path);
@@ -50,8 +58,11 @@ AnalyzerRun Analyze(const std::vector<std::string>& args) {
   while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, n);
   const int status = pclose(pipe);
   run.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  std::ifstream err(err_path);
-  run.err.assign(std::istreambuf_iterator<char>(err), std::istreambuf_iterator<char>());
+  {
+    std::ifstream err(err_path);
+    run.err.assign(std::istreambuf_iterator<char>(err), std::istreambuf_iterator<char>());
+  }
+  std::remove(err_path.c_str());
   return run;
 }
 
@@ -238,7 +249,9 @@ TEST(Analyzer, SimulatedMiceGiveTheSameResultAsTheStation) {
 }
 
 TEST(Analyzer, BadInputNamesFileAndLineAndExitsWith2) {
-  const std::string dir = ::testing::TempDir();
+  std::string dir = ::testing::TempDir() + "analyzer_XXXXXX";
+  ASSERT_NE(mkdtemp(dir.data()), nullptr);
+  dir += "/";
   struct Case {
     const char* name;
     const char* content;  // nullptr: the file does not exist
@@ -264,7 +277,9 @@ TEST(Analyzer, BadInputNamesFileAndLineAndExitsWith2) {
     EXPECT_EQ(run.out, "") << c.name;
     EXPECT_NE(run.err.find(c.where), std::string::npos) << run.err;
     EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+    std::remove(path.c_str());
   }
+  rmdir(dir.c_str());
 }
 
 TEST(Analyzer, BadOptionsExitWith2) {
