@@ -1,0 +1,3 @@
+if(NOT MQT_CORE_ONLY)
+  target_sources(mqt_ui PRIVATE MainUnit_analysis.cpp)
+endif()
