@@ -120,6 +120,12 @@ void TMainForm::TestCompletion(const CaptureOutcome& outcome) {
   if (recorded && !mm_RealtimeDisplay->isChecked()) DrawWave();
   CGauge->SetProgress(ImageXY->width() - 90);
   if (TProgressForm* banner = context_.windows.ProgressForm) banner->close();
+  // After the capture's fixed message, the driver's reason: which mouse went
+  // away, or which event node could not be read and how to get access to it.
+  if (!outcome.detail.empty()) {
+    context_.prompter->MessageBox(outcome.detail, context_.application_title, MsgButtons::Ok,
+                                  MsgIcon::Error);
+  }
   if (recorded) bt_WaveConvertClick();
 }
 

@@ -11,6 +11,7 @@
 #include <QToolButton>
 
 #include "capture/capture_loop.h"
+#include "platform/capture_driver/evdev_open.h"
 #include "platform/capture_driver/replay_source.h"
 #include "shell/form_controls.h"
 #include "test_station.h"
@@ -113,6 +114,7 @@ class TestControlTest : public QObject {
   void intervalRefusedReturnsToIdle_data();
   void intervalRefusedReturnsToIdle();
   void failedStartRequestDrawsAndAnalysesNothing();
+  void unreadableMouseSaysWhichNodeAndHowToGetAccess();
   void stopWithoutARunningTestTouchesNoThread();
   void closingDuringATestEndsTheCapture();
   void destroyingTheWindowDuringATestEndsTheCapture();
@@ -277,6 +279,28 @@ void TestControlTest::failedStartRequestDrawsAndAnalysesNothing() {
   QCOMPARE(s.prompter.messages.size(), std::size_t{1});
   QCOMPARE(s.prompter.messages[0].text, std::string(kMsgStartRecordError));
   QCOMPARE(s.main->lb_Score->text(), QString("---"));
+}
+
+void TestControlTest::unreadableMouseSaysWhichNodeAndHowToGetAccess() {
+  TestStation s;
+  const std::string refusal = EvdevOpenFailure("/dev/input/event5", EACCES,
+                                               "/opt/station/udev/70-mouse-quality-test.rules");
+  FunctionSourceProvider unreadable([] { return true; },
+                                    [&] {
+                                      std::vector<BoundReportSource> sources;
+                                      sources.push_back({"HID\\VID_046D&PID_C077\\USB-1-2",
+                                                         std::make_unique<FailedSource>(refusal)});
+                                      return sources;
+                                    });
+  s.sources = &unreadable;
+  s.Create();
+  s.Ready();
+  s.main->mm_RecordClick();
+  QVERIFY(WaitUntil([&] { return Idle(*s.main) && s.main->CurrentTestThread.isNull(); }));
+  QVERIFY(s.prompter.messages.size() >= 2);
+  QCOMPARE(s.prompter.messages[0].text, std::string(kMsgGetOverlappedResultError));
+  QCOMPARE(s.prompter.messages[1].text, "HID\\VID_046D&PID_C077\\USB-1-2: " + refusal);
+  QCOMPARE(s.prompter.messages[1].icon, MsgIcon::Error);
 }
 
 void TestControlTest::stopWithoutARunningTestTouchesNoThread() {
