@@ -13,6 +13,8 @@
 #include <functional>
 #include <optional>
 
+#include "analysis/analysis_json.h"
+#include "analysis/analysis_run.h"
 #include "capture/MouWaveThreadUnit.h"
 #include "capture/capture_recording.h"
 #include "evemu_events.h"
@@ -77,9 +79,10 @@ std::vector<RecordedReport> ReportsOf(const std::vector<input_event>& events) {
 struct Recording {
   const char* file;
   const char* mode;
+  int reversals;  // what the analysis counts in a test of it
 };
-const Recording kRecordings[] = {{"ps2-generic-mouse.events", "Expert"},
-                                 {"ultrathin-touch-mouse.events", "User"}};
+const Recording kRecordings[] = {{"ps2-generic-mouse.events", "Expert", 4},
+                                 {"ultrathin-touch-mouse.events", "User", 16}};
 // A test on a wave image of 1014 pixels at the station's interval of 8 ms.
 constexpr PlacementSettings kSettings{8, 964, 8};
 
@@ -148,8 +151,8 @@ TEST(EvdevRecordings, ReportsAreTheFramesOfTheRecordedEvents) {
 }
 
 // Each recording captured through the driver and MouWaveThread fills the
-// timeline exactly as placing its reports directly does: nothing lost,
-// nothing made up, whatever the pace of the feed.
+// timeline exactly as placing its reports directly does (nothing lost,
+// nothing made up, whatever the pace of the feed) and is scored.
 TEST_F(EvdevCaptureTest, RecordedMiceCapturedEndToEnd) {
   for (const Recording& recording : kRecordings) {
     SCOPED_TRACE(recording.file);
@@ -196,6 +199,20 @@ TEST_F(EvdevCaptureTest, RecordedMiceCapturedEndToEnd) {
           << "entry " << i;
     }
     EXPECT_EQ(sink.calls, expected_sink.calls);
+
+    // Scored as the station scores a test: ordinary use is no test movement,
+    // and its pauses fail the continuity check. The same every time, and the
+    // same as for the directly placed reports.
+    AnalysisParams params;
+    params.operator_mode = recording.mode;
+    const AnalysisResult result = RunAnalysis(timeline, params);
+    EXPECT_EQ(result.verdict, Verdict::FailScore);
+    EXPECT_FALSE(result.continuity);
+    EXPECT_EQ(result.reversal_count, recording.reversals);
+    EXPECT_EQ(result.peak_count, 0);
+    EXPECT_FALSE(result.score);
+    EXPECT_EQ(AnalysisJson(timeline, sink.Memo(), result),
+              AnalysisJson(expected, expected_sink.Memo(), RunAnalysis(expected, params)));
   }
 }
 
