@@ -5,6 +5,8 @@
 #include "capture/capture_device_channel.h"
 #include "platform/capture_driver/capture_driver.h"
 #include "platform/desktop_shell_opener.h"
+#include "platform/device_change_event.h"
+#include "platform/device_change_monitor.h"
 #include "platform/file_settings.h"
 #include "platform/paths.h"
 #include "platform/posix_program_runner.h"
@@ -61,6 +63,10 @@ int main(int argc, char* argv[]) {
   mqt::StationWindowSet windows;
   return mqt::StartStation(context, windows, [&] {
     prompter.SetOwner(windows.MainForm.get());
+    // A mouse plugged in or out reaches the main window as its device-change event.
+    mqt::DeviceChangeMonitor device_changes([&windows] {
+      QCoreApplication::postEvent(windows.MainForm.get(), new mqt::DeviceChangeEvent);
+    });
     return app.exec();
   });
 }
