@@ -10,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QTest>
+#include <QTextBlock>
 #include <QToolButton>
 
 #include "analysis/analysis_run.h"
@@ -93,6 +94,8 @@ void AnalysisWindowTest::scoredTestShowsScoreGradeAndAdvice() {
   s.Create();
   s.Ready();
   TMainForm& m = *s.main;
+  // Shown, the image has its laid-out height, down to the caption's row.
+  m.show();
   QVERIFY(RunOneTest(s));
 
   const AnalysisResult expected = RunAnalysis(s.context.timeline, WindowParams(s));
