@@ -13,6 +13,7 @@
 #include "platform/single_instance.h"
 #include "shell/MainUnit.h"
 #include "shell/dialog_prompter.h"
+#include "shell/file_save_dialog.h"
 #include "shell/language_file.h"
 #include "shell/settings_table.h"
 #include "shell/station_context.h"
@@ -33,6 +34,7 @@ int main(int argc, char* argv[]) {
   mqt::FileSettings settings(mqt::AppConfigFolder(), mqt::kSettingsKey);
   mqt::DesktopShellOpener shell;
   mqt::PosixProgramRunner runner;
+  mqt::FileSaveDialog save_dialog;
   // Until the device list knows the attached mice, the simulated mouse is the
   // one mouse behind the capture driver.
   mqt::SimulatedMouseProvider capture_sources;
@@ -42,6 +44,7 @@ int main(int argc, char* argv[]) {
   context.prompter = &prompter;
   context.shell = &shell;
   context.runner = &runner;
+  context.save_dialog = &save_dialog;
   context.open_language_file = [](const std::string& path, const std::string& section) {
     mqt::OpenLanguageFile(mqt::ResolveHostPath(path), section);
   };
@@ -63,6 +66,7 @@ int main(int argc, char* argv[]) {
   mqt::StationWindowSet windows;
   return mqt::StartStation(context, windows, [&] {
     prompter.SetOwner(windows.MainForm.get());
+    save_dialog.SetOwner(windows.MainForm.get());
     // A mouse plugged in or out reaches the main window as its device-change event.
     mqt::DeviceChangeMonitor device_changes([&windows] {
       QCoreApplication::postEvent(windows.MainForm.get(), new mqt::DeviceChangeEvent);

@@ -1,10 +1,10 @@
 #include "display/zoomed_wave.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cstddef>
 #include <cstdint>
 
+#include "analysis/real_text.h"
 #include "display/wave_plot.h"
 
 namespace mqt {
@@ -24,13 +24,8 @@ PanelPosition DifferenceCaptionPosition(int screen_width) {
 }
 
 std::string DifferenceCaption(std::string_view paint_difference, float difference_value) {
-  // to_chars, unlike printf, keeps the decimal point whatever the locale.
-  char number[32];
-  const auto result =
-      std::to_chars(number, number + sizeof number, static_cast<double>(difference_value),
-                    std::chars_format::general, 15);
   std::string caption(paint_difference);
-  caption.append(number, result.ptr);
+  caption += RealText(static_cast<double>(difference_value));
   return caption;
 }
 

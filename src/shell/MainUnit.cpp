@@ -442,10 +442,14 @@ void TMainForm::SetBusyControls() {
   mm_ReportRate->clear();
   ed_ReportRate->clear();
   HScrollBarXY->hide();
-  for (QAction* item : {mm_ZoomIn, mm_ZoomOut, mm_FitToScreen}) item->setEnabled(false);
-  for (QToolButton* button : {sb_ZoomIn, sb_ZoomOut, sb_Fit}) button->setEnabled(false);
-  ZoomFactor = 1;
+  EnableZoomControls(false);
+  ZoomView.Reset();
   ImageXY->setCursor(Qt::ArrowCursor);
+}
+
+void TMainForm::EnableZoomControls(bool enabled) {
+  for (QAction* item : {mm_ZoomIn, mm_ZoomOut, mm_FitToScreen}) item->setEnabled(enabled);
+  for (QToolButton* button : {sb_ZoomIn, sb_ZoomOut, sb_Fit}) button->setEnabled(enabled);
 }
 
 void TMainForm::SetIdleControls() {

@@ -8,6 +8,7 @@
 
 #include "capture/MouWaveThreadUnit.h"
 #include "capture/test_completion.h"
+#include "display/wave_view.h"
 
 class QAction;
 class QCheckBox;
@@ -36,6 +37,7 @@ class TLabel;
 class TToolBar;
 class TWaveImage;
 struct PlotEnvironment;
+struct ScoreResult;
 
 // The main window: test control, menus, toolbar, timers and the result area.
 // Its member functions are split by concern:
@@ -140,8 +142,11 @@ class TMainForm : public QMainWindow, public TestCompletionOwner {
   int DriverCheckBusy = 0;
   // Peak limit of the analysis outside Expert mode; changed by the hidden Advance function.
   std::int32_t PeakThreshold = 10;
-  // The zoom factor of the plot; 1 is the plain view.
-  int ZoomFactor = 1;
+  // The zoom tool and factor of the plot; factor 1 is the plain view.
+  WaveView ZoomView;
+  // The main D value of the last scored run as a 32-bit float; 0 until then.
+  // The zoomed view repaints it in full.
+  float DifferenceValue = 0;
   // The capture thread of the last test start; null once that thread has ended.
   QPointer<MouWaveThread> CurrentTestThread;
 
@@ -237,6 +242,15 @@ class TMainForm : public QMainWindow, public TestCompletionOwner {
   void BuildResultArea(QWidget* client);
   void BuildTimers();
   void ReadSettings();
+  // The six zoom controls, menu items and toolbar buttons alike.
+  void EnableZoomControls(bool enabled);
+  // Applies a scored run's result to the result area, the image and the console.
+  void ApplyScore(const ScoreResult& score);
+  // SetZoomScrollBar, then DrawZoomedWave from the first shown entry.
+  void ApplyZoomRedraw(const WaveView::Redraw& redraw);
+  void DrawZoomedWave(int first_entry);
+  // The Continue box's next test, once the finished capture has let go of the device.
+  void StartNextTestWhenCaptureEnded();
   void AlignClientControls();
   // The cb_Adapter text names one of its entries, letter case ignored.
   bool AdapterTextIsListed() const;

@@ -1,3 +1,6 @@
 if(NOT MQT_CORE_ONLY)
   target_sources(mqt_ui PRIVATE MainUnit_wave.cpp)
 endif()
+if(NOT MQT_CORE_ONLY)
+  target_sources(mqt_ui PRIVATE file_save_dialog.cpp)
+endif()

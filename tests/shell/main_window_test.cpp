@@ -232,7 +232,8 @@ void MainWindowTest::busyAndIdleControlStates() {
   // What the analysis leaves behind: zoom enabled, zoomed in, scroll bar shown.
   for (QAction* a : {m.mm_ZoomIn, m.mm_ZoomOut, m.mm_FitToScreen}) a->setEnabled(true);
   for (QToolButton* b : {m.sb_ZoomIn, m.sb_ZoomOut, m.sb_Fit}) b->setEnabled(true);
-  m.ZoomFactor = 4;
+  m.ZoomView.SelectTool(ZoomTool::kZoomIn);
+  QVERIFY(m.ZoomView.Click(500, 0, 900, m.ImageXY->width()));
   m.ImageXY->setCursor(Qt::CrossCursor);
   m.HScrollBarXY->show();
   m.ed_ReportRate->setText("125hz");
@@ -252,7 +253,8 @@ void MainWindowTest::busyAndIdleControlStates() {
   QVERIFY(m.ed_ReportRate->text().isEmpty());
   QVERIFY(m.mm_ReportRate->toPlainText().isEmpty());
   QVERIFY(m.HScrollBarXY->isHidden());
-  QCOMPARE(m.ZoomFactor, 1);
+  QCOMPARE(m.ZoomView.zoom_factor(), 1);
+  QCOMPARE(m.ZoomView.tool(), ZoomTool::kNone);
   QCOMPARE(m.ImageXY->cursor().shape(), Qt::ArrowCursor);
 
   m.SetIdleControls();
