@@ -71,7 +71,8 @@ import -window root "$picture"
 echo "saved $picture"
 
 if [ -n "$zoomed" ]; then
-  xdotool key Z
+  # The toolbar's Zoom In button.
+  xdotool mousemove $((X + 193)) $((Y + 31)) click 1
   sleep 1
   # The hint comes up over the plot; its OK button is the default one.
   xdotool key Return
