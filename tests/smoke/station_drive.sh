@@ -2,12 +2,16 @@
 # Drives the station as an operator would, on a virtual X display with a fresh
 # user profile: enters through the splash window, starts a test with F9 on the
 # simulated mouse, waits for it to finish and saves a picture of the screen.
-#   station_drive.sh <program> <picture.png> [seconds to wait for the test]
+# Given a second picture, it then chooses the zoom-in tool with Z, closes the
+# hint, clicks the plot twice and saves the zoomed view too.
+#   station_drive.sh <program> <picture.png> [seconds to wait for the test] [zoomed.png]
+# MQT_XVFB_DISPLAY=:93 runs the virtual display under that number.
 # Needs Xvfb, xdotool and ImageMagick (scripts/install-deps.sh installs them).
 set -euo pipefail
 program="$1"
 picture="$2"
 test_seconds="${3:-14}"
+zoomed="${4:-}"
 lng="$(dirname "$program")/Lng/English.lng"
 
 work="$(mktemp -d)"
@@ -24,7 +28,13 @@ mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 unset WAYLAND_DISPLAY
 export QT_QPA_PLATFORM=xcb
 
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+if [ -n "${MQT_XVFB_DISPLAY:-}" ]; then
+  Xvfb "$MQT_XVFB_DISPLAY" -screen 0 1280x1024x24 -nolisten tcp 2>/dev/null &
+  echo "${MQT_XVFB_DISPLAY#:}" >"$work/display"
+  sleep 1
+else
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+fi
 pids+=($!)
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(cat "$work/display")"
@@ -59,3 +69,20 @@ xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) key F9
 sleep "$test_seconds"
 import -window root "$picture"
 echo "saved $picture"
+
+if [ -n "$zoomed" ]; then
+  # The toolbar's Zoom In button.
+  xdotool mousemove $((X + 193)) $((Y + 31)) click 1
+  sleep 1
+  # The hint comes up over the plot; its OK button is the default one.
+  xdotool key Return
+  sleep 0.5
+  xdotool windowfocus --sync "$main"
+  # Twice around the same point of the plot: factor 4.
+  xdotool mousemove $((X + 540)) $((Y + 200)) click 1
+  sleep 0.5
+  xdotool click 1
+  sleep 1
+  import -window root "$zoomed"
+  echo "saved $zoomed"
+fi
