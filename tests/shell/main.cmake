@@ -4,3 +4,5 @@ mqt_add_qtest(test_test_control SOURCES test_control_test.cpp station_fakes.h te
               LIBS mqt_ui)
 mqt_add_gtest(test_whole_number SOURCES whole_number_test.cpp LIBS mqt_core)
 mqt_add_qtest(test_station_start SOURCES station_start_test.cpp station_fakes.h LIBS mqt_ui)
+mqt_add_qtest(test_device_window SOURCES device_window_test.cpp station_fakes.h test_station.h
+              LIBS mqt_ui)
