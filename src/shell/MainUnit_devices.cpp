@@ -108,6 +108,9 @@ bool TMainForm::MainWindowProc(QEvent* event) {
   if (devices_) {
     if (devices_->DeviceChanged(TimerAdapter->isActive())) EnableTimer(TimerAdapter);
   } else if (DriverCheckBusy == 0) {
+    if (TimerAdapter->isActive() && context_.runner != nullptr) {
+      context_.runner->Start("\"" + context_.Expand(std::string(kListingScript)) + "\"", true);
+    }
     EnableTimer(TimerAdapter);
   }
   return true;
