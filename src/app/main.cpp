@@ -7,10 +7,15 @@
 #include "platform/desktop_shell_opener.h"
 #include "platform/device_change_event.h"
 #include "platform/device_change_monitor.h"
+#include "platform/device_ids.h"
+#include "platform/driver_setup/bound_mice.h"
+#include "platform/driver_setup/host_driver_setup.h"
+#include "platform/driver_setup/host_file_store.h"
 #include "platform/file_settings.h"
 #include "platform/paths.h"
 #include "platform/posix_program_runner.h"
 #include "platform/single_instance.h"
+#include "platform/system_restarter.h"
 #include "shell/MainUnit.h"
 #include "shell/dialog_prompter.h"
 #include "shell/file_save_dialog.h"
@@ -35,9 +40,26 @@ int main(int argc, char* argv[]) {
   mqt::DesktopShellOpener shell;
   mqt::PosixProgramRunner runner;
   mqt::FileSaveDialog save_dialog;
-  // Until the device list knows the attached mice, the simulated mouse is the
-  // one mouse behind the capture driver.
-  mqt::SimulatedMouseProvider capture_sources;
+  mqt::SystemRestarter restarter;
+  mqt::HostDriverSetup driver_setup = mqt::HostDriverSetup::ForThisUser();
+  mqt::HostFileStore device_files;
+  mqt::SteadyRetryClock retry_clock;
+  // The capture driver is present once installed, and captures the mice the
+  // driver set-up library bound to the capture filter, read afresh each time.
+  mqt::FunctionSourceProvider capture_sources(
+      [&driver_setup] {
+        return driver_setup.IsExistDriver(std::string(mqt::kCaptureDeviceId)) == 1;
+      },
+      [] {
+        std::vector<mqt::BoundReportSource> sources;
+        const std::string recordings = mqt::UserRecordingsFolder().string();
+        for (const mqt::PresentMouse& mouse : mqt::ReadBoundMice()) {
+          auto source =
+              mqt::OpenStationMouse(mouse.instance_id, recordings, {}, mqt::Pacing::RealTime);
+          if (source) sources.push_back({mouse.instance_id, std::move(source)});
+        }
+        return sources;
+      });
   mqt::CaptureDriver capture_driver(capture_sources);
 
   context.settings = &settings;
@@ -45,6 +67,10 @@ int main(int argc, char* argv[]) {
   context.shell = &shell;
   context.runner = &runner;
   context.save_dialog = &save_dialog;
+  context.restarter = &restarter;
+  context.driver_setup = &driver_setup;
+  context.device_files = &device_files;
+  context.retry_clock = &retry_clock;
   context.open_language_file = [](const std::string& path, const std::string& section) {
     mqt::OpenLanguageFile(mqt::ResolveHostPath(path), section);
   };

@@ -7,5 +7,6 @@ if(NOT MQT_CORE_ONLY)
     posix_program_runner.cpp
     desktop_shell_opener.cpp
     single_instance.cpp
+    system_restarter.cpp
   )
 endif()

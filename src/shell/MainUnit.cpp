@@ -17,7 +17,6 @@
 #include <QTimer>
 #include <QToolButton>
 
-#include "platform/device_change_event.h"
 #include "platform/program_runner.h"
 #include "platform/settings.h"
 #include "shell/AboutUnit.h"
@@ -25,6 +24,7 @@
 #include "shell/active_language.h"
 #include "shell/form_controls.h"
 #include "shell/language_file.h"
+#include "shell/main_device_window.h"
 #include "shell/main_placement_sink.h"
 #include "shell/settings_table.h"
 #include "shell/station_context.h"
@@ -130,6 +130,7 @@ TMainForm::TMainForm(StationContext& context, QWidget* parent)
     }
   }
   ToolBar1->Arrange();
+  CreateDeviceManagement();
   FormCreate();
 }
 
@@ -479,19 +480,6 @@ void TMainForm::FormShow() {
 }
 
 void TMainForm::FormResize() { LayoutByLanguage(); }
-
-bool TMainForm::MainWindowProc(QEvent* event) {
-  if (event->type() != DeviceChangeEvent::EventType()) return false;
-  // A burst of device changes rebuilds the list once, 1500 ms after the first;
-  // the listing script runs again for every later change of the burst.
-  if (DriverCheckBusy == 0) {
-    if (TimerAdapter->isActive() && context_.runner != nullptr) {
-      context_.runner->Start("\"" + context_.Expand(".\\Tool\\GetList.bat") + "\"", true);
-    }
-    EnableTimer(TimerAdapter);
-  }
-  return true;
-}
 
 bool TMainForm::event(QEvent* event) {
   if (MainWindowProc(event)) return true;

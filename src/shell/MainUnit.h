@@ -2,8 +2,10 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <chrono>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "capture/MouWaveThreadUnit.h"
@@ -38,6 +40,8 @@ class TToolBar;
 class TWaveImage;
 struct PlotEnvironment;
 struct ScoreResult;
+class DeviceManagement;
+class MainDeviceWindow;
 
 // The main window: test control, menus, toolbar, timers and the result area.
 // Its member functions are split by concern:
@@ -208,7 +212,8 @@ class TMainForm : public QMainWindow, public TestCompletionOwner {
 
   // --- devices and drivers ---
   void RefreshDeviceList();
-  void PrepareMouseFilter();
+  // The capture filter check of a test start; false when the start ended.
+  bool PrepareMouseFilter();
   void mm_RemoveAdapterClick();
   void TimerMouCapTimer();
   void TimerAdapterTimer();
@@ -260,8 +265,20 @@ class TMainForm : public QMainWindow, public TestCompletionOwner {
   // Ends a running capture without its completion (the window is going away).
   void EndTestCaptureForGood();
 
+  // Builds the device steps when the context carries their services.
+  void CreateDeviceManagement();
+  // Starts `timer` with the step's interval when the step asks for more.
+  static void StartNextStep(QTimer* timer, const std::optional<std::chrono::milliseconds>& next);
+
   StationContext& context_;
   std::unique_ptr<MainPlacementSink> placement_sink_;
+  std::unique_ptr<MainDeviceWindow> device_window_;
+  // Deleted where DeviceManagement is complete (its language lookup type
+  // would clash with the language file's function of the same name here).
+  struct DeviceManagementDeleter {
+    void operator()(DeviceManagement* devices) const;
+  };
+  std::unique_ptr<DeviceManagement, DeviceManagementDeleter> devices_;
   QWidget* client_ = nullptr;
   QShortcut* nb_key_ = nullptr;
   QShortcut* advance_key_ = nullptr;

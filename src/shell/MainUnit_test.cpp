@@ -45,7 +45,7 @@ void TMainForm::mm_RecordClick() {
 
   tb_Stop->setEnabled(false);
   mm_Stop->setEnabled(false);
-  PrepareMouseFilter();
+  if (!PrepareMouseFilter()) return;
   tb_Stop->setEnabled(true);
   mm_Stop->setEnabled(true);
 

@@ -19,6 +19,9 @@ class ProgramRunner;
 class SaveDialog;
 class Restarter;
 class CaptureDeviceChannel;
+class DriverSetupLibrary;
+class FileStore;
+class RetryClock;
 
 class TMainForm;
 class TFirstForm;
@@ -52,6 +55,12 @@ struct StationContext {
   ProgramRunner* runner = nullptr;
   SaveDialog* save_dialog = nullptr;
   Restarter* restarter = nullptr;
+  // The device steps' driver set-up library, files and retry waits. Without
+  // all three (and the runner and restarter), the device list shows only the
+  // simulated mouse and no driver step runs.
+  DriverSetupLibrary* driver_setup = nullptr;
+  FileStore* device_files = nullptr;
+  RetryClock* retry_clock = nullptr;
 
   // The language file: opened once by the main window's constructor (path and
   // section), looked up by key afterwards. A missing text is "".

@@ -11,3 +11,5 @@ if(TARGET mouse-quality-analyze)
 endif()
 mqt_add_qtest(test_zoom_window SOURCES zoom_window_test.cpp station_fakes.h test_station.h
               LIBS mqt_ui)
+mqt_add_qtest(test_device_window SOURCES device_window_test.cpp station_fakes.h test_station.h
+              LIBS mqt_ui)

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Drives the station as an operator would, on a virtual X display with a fresh
 # user profile: enters through the splash window, starts a test with F9 on the
-# simulated mouse, waits for it to finish and saves a picture of the screen.
+# simulated mouse, installs its filter, waits for it to finish and saves a picture of the screen.
 # Given a second picture, it then chooses the zoom-in tool with Z, closes the
 # hint, clicks the plot twice and saves the zoomed view too.
 #   station_drive.sh <program> <picture.png> [seconds to wait for the test] [zoomed.png]
@@ -59,13 +59,27 @@ sleep 1
 # The Enter picture lies at (203, 288) in the splash window.
 eval "$(xdotool getwindowgeometry --shell "$splash")"
 xdotool mousemove $((X + 203 + 40)) $((Y + 288 + 15)) click 1
-# Record is enabled once the start-up timers have run.
+# The driver warning comes with the start-up timers; OK closes it. Record is
+# enabled once the capture driver check has run.
 sleep 2
+xdotool key Return
+sleep 1
 # With no window manager to maximise it, the main window is sized to the screen.
 xdotool windowsize --sync "$main" 100% 100%
 xdotool windowfocus --sync "$main"
 eval "$(xdotool getwindowgeometry --shell "$main")"
+# The device list comes with its text empty: choose the first mouse, the
+# simulated one.
+xdotool mousemove $((X + WIDTH - 200)) $((Y + 32)) click 1
+sleep 0.3
+xdotool key Down
 xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) key F9
+# A fresh profile: the filter is offered (Yes), then "Install ok" (OK); the
+# test starts after the list was read again.
+sleep 1
+xdotool key Return
+sleep 1
+xdotool key Return
 sleep "$test_seconds"
 import -window root "$picture"
 echo "saved $picture"
