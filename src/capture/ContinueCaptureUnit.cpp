@@ -51,8 +51,12 @@ ContinueCaptureStart StartContinueCapture(const ContinueCaptureLinks& links,
     start.refusal = "The interval (ms) must be a whole number of at least 1 millisecond.";
     return start;
   }
-  if (!device) return start;
+  // Creation resets the timeline whether or not the device opens.
   auto* thread = new TContinueCapture(links, slot_length);
+  if (!device) {
+    delete thread;
+    return start;
+  }
   thread->SetDevice(std::move(device));
   thread->SetPauseAfterRead(pause_after_read);
   thread->start();

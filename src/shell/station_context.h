@@ -4,6 +4,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "capture/record_placement.h"
 #include "capture/sample_timeline.h"
@@ -78,6 +79,11 @@ struct StationContext {
   // The process-wide sample timeline and the test capture's slot carry.
   SampleTimeline timeline;
   SlotCarry test_slot_carry;
+  // The continuous capture's own slot carry, never cleared at a start.
+  SlotCarry continue_slot_carry;
+  // Where the continuous capture saves its dump list, tried in order; empty
+  // means "c:\MouseData.txt", then MouseData.txt in the station's data folder.
+  std::vector<std::string> continue_dump_paths;
   // OpenCaptureDevice of the capture interface's member 0; null when the
   // capture device is not present.
   std::function<std::unique_ptr<CaptureDeviceChannel>()> open_capture_device;
