@@ -20,6 +20,8 @@ class ProgramRunner;
 class SaveDialog;
 class Restarter;
 class CaptureDeviceChannel;
+class MouseHook;
+class RateClock;
 
 class TMainForm;
 class TFirstForm;
@@ -89,6 +91,12 @@ struct StationContext {
   std::function<std::unique_ptr<CaptureDeviceChannel>()> open_capture_device;
   // The capture thread's pause after each read; tests take it out.
   std::chrono::microseconds capture_pause_after_read{1000};
+
+  // Installs the report-rate monitor's mouse hook (InstallMouseHook when
+  // empty); tests put in their own.
+  std::function<std::unique_ptr<MouseHook>(std::function<void()> on_move)> install_mouse_hook;
+  // The monitor's clock; the performance counter when null.
+  RateClock* rate_clock = nullptr;
 
   std::string Text(const std::string& key) const { return lookup ? lookup(key) : std::string(); }
   std::string Expand(const std::string& path) const {
