@@ -10,6 +10,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "platform/capture_driver/replay_source.h"
 #include "test_station.h"
 
 namespace mqt {
@@ -35,6 +36,21 @@ class ScriptedClock : public RateClock {
   std::int64_t Frequency() override { return 1'000'000; }
   std::int64_t Counter() override { return now; }
 };
+
+// A mouse that makes 60 reports 8 ms apart, as fast as read, then keeps still,
+// so a stop takes effect.
+FunctionSourceProvider ShortReplay() {
+  return FunctionSourceProvider{
+      [] { return true; },
+      [] {
+        std::vector<RecordedReport> reports;
+        for (int i = 0; i < 60; ++i) reports.push_back({1000, 8 * i, i % 7 - 3, 1});
+        std::vector<BoundReportSource> bound;
+        bound.push_back({"REPLAY", std::make_unique<ReplaySource>(
+                                       reports, MakeReportClock(Pacing::AsFastAsRead))});
+        return bound;
+      }};
+}
 
 std::string ReadBytes(const QString& path) {
   std::ifstream in(path.toStdString(), std::ios::binary);
@@ -94,14 +110,16 @@ void RateAndContinueTest::hookInstalledOnceByTheTimerAndRemovedWithTheWindow() {
 
 void RateAndContinueTest::continuousCaptureStartStopAndDump() {
   QTemporaryDir dir;
+  FunctionSourceProvider replay = ShortReplay();
   TestStation s;
+  s.sources = &replay;
   s.context.continue_dump_paths = {dir.filePath("MouseData.txt").toStdString()};
   s.Create();
   s.Ready();
   s.expert->Button1->click();
   QPointer<TContinueCapture> capture = s.expert->ContinueCapture;
   QVERIFY(capture);
-  QVERIFY(WaitUntil([&] { return s.expert->AlgmAMemo->blockCount() > 20; }));
+  QVERIFY(WaitUntil([&] { return s.expert->AlgmAMemo->blockCount() > 50; }));
   s.expert->Button2->click();
   QVERIFY(WaitUntil([&] { return capture.isNull(); }));
   QVERIFY(s.expert->ContinueCapture.isNull());
@@ -115,7 +133,9 @@ void RateAndContinueTest::continuousCaptureStartStopAndDump() {
 
 void RateAndContinueTest::stopTouchesNoThreadBeforeStartOrAfterTheEnd() {
   QTemporaryDir dir;
+  FunctionSourceProvider replay = ShortReplay();
   TestStation s;
+  s.sources = &replay;
   s.context.continue_dump_paths = {dir.filePath("MouseData.txt").toStdString()};
   s.Create();
   s.Ready();
