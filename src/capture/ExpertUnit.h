@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 #include <functional>
+
+#include "capture/ContinueCaptureUnit.h"
 
 class QCheckBox;
 class QComboBox;
@@ -24,6 +27,8 @@ class TExpert : public QWidget {
   Q_OBJECT
  public:
   explicit TExpert(StationContext& context, QWidget* parent = nullptr);
+  // Ends a continuous capture that still runs; its dump file is still saved.
+  ~TExpert() override;
 
   // The main window's wave-range change handler, run when the range list changes.
   std::function<void()> OnWaveRangeChange;
@@ -75,6 +80,10 @@ class TExpert : public QWidget {
   // Start and stop the continuous capture.
   void Button1Click();
   void Button2Click();
+
+  // The continuous capture Start created last; null once it has ended and
+  // freed itself, so Stop never reaches a thread that is gone.
+  QPointer<TContinueCapture> ContinueCapture;
 
  private:
   QWidget* AddAlgorithmPage(const QString& caption, QLabel*& d_label, QLabel*& score_label,

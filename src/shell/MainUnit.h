@@ -9,8 +9,10 @@
 #include <string>
 
 #include "capture/MouWaveThreadUnit.h"
+#include "capture/report_rate.h"
 #include "capture/test_completion.h"
 #include "display/wave_view.h"
+#include "platform/mouse_hook.h"
 
 class QAction;
 class QCheckBox;
@@ -229,6 +231,11 @@ class TMainForm : public QMainWindow, public TestCompletionOwner {
 
   // --- report-rate monitor ---
   void tm_MainFormOKTimer();
+  // The report-rate monitor's step for one mouse move: measures and shows
+  // the rate in ed_ReportRate and, with Show ticked, the list.
+  void ReportRateStep();
+  // The installed mouse hook; null before tm_MainFormOK fires.
+  const MouseHook* mouse_hook() const { return mouse_hook_.get(); }
 
   StationContext& Context() { return context_; }
 
@@ -284,6 +291,9 @@ class TMainForm : public QMainWindow, public TestCompletionOwner {
   QShortcut* advance_key_ = nullptr;
   QShortcut* normal_key_ = nullptr;
   bool form_shown_ = false;
+  PerformanceRateClock performance_clock_;
+  std::unique_ptr<ReportRateMonitor> rate_monitor_;
+  std::unique_ptr<MouseHook> mouse_hook_;
 };
 
 }  // namespace mqt

@@ -4,6 +4,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "capture/record_placement.h"
 #include "capture/sample_timeline.h"
@@ -22,6 +23,8 @@ class CaptureDeviceChannel;
 class DriverSetupLibrary;
 class FileStore;
 class RetryClock;
+class MouseHook;
+class RateClock;
 
 class TMainForm;
 class TFirstForm;
@@ -87,11 +90,22 @@ struct StationContext {
   // The process-wide sample timeline and the test capture's slot carry.
   SampleTimeline timeline;
   SlotCarry test_slot_carry;
+  // The continuous capture's own slot carry, never cleared at a start.
+  SlotCarry continue_slot_carry;
+  // Where the continuous capture saves its dump list, tried in order; empty
+  // means "c:\MouseData.txt", then MouseData.txt in the station's data folder.
+  std::vector<std::string> continue_dump_paths;
   // OpenCaptureDevice of the capture interface's member 0; null when the
   // capture device is not present.
   std::function<std::unique_ptr<CaptureDeviceChannel>()> open_capture_device;
   // The capture thread's pause after each read; tests take it out.
   std::chrono::microseconds capture_pause_after_read{1000};
+
+  // Installs the report-rate monitor's mouse hook (InstallMouseHook when
+  // empty); tests put in their own.
+  std::function<std::unique_ptr<MouseHook>(std::function<void()> on_move)> install_mouse_hook;
+  // The monitor's clock; the performance counter when null.
+  RateClock* rate_clock = nullptr;
 
   std::string Text(const std::string& key) const { return lookup ? lookup(key) : std::string(); }
   std::string Expand(const std::string& path) const {
