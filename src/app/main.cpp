@@ -3,12 +3,11 @@
 #include <QScreen>
 
 #include "capture/capture_device_channel.h"
+#include "platform/capture_driver/bound_mice_provider.h"
 #include "platform/capture_driver/capture_driver.h"
 #include "platform/desktop_shell_opener.h"
 #include "platform/device_change_event.h"
 #include "platform/device_change_monitor.h"
-#include "platform/device_ids.h"
-#include "platform/driver_setup/bound_mice.h"
 #include "platform/driver_setup/host_driver_setup.h"
 #include "platform/driver_setup/host_file_store.h"
 #include "platform/file_settings.h"
@@ -45,21 +44,9 @@ int main(int argc, char* argv[]) {
   mqt::HostFileStore device_files;
   mqt::SteadyRetryClock retry_clock;
   // The capture driver is present once installed, and captures the mice the
-  // driver set-up library bound to the capture filter, read afresh each time.
-  mqt::FunctionSourceProvider capture_sources(
-      [&driver_setup] {
-        return driver_setup.IsExistDriver(std::string(mqt::kCaptureDeviceId)) == 1;
-      },
-      [] {
-        std::vector<mqt::BoundReportSource> sources;
-        const std::string recordings = mqt::UserRecordingsFolder().string();
-        for (const mqt::PresentMouse& mouse : mqt::ReadBoundMice()) {
-          auto source =
-              mqt::OpenStationMouse(mouse.instance_id, recordings, {}, mqt::Pacing::RealTime);
-          if (source) sources.push_back({mouse.instance_id, std::move(source)});
-        }
-        return sources;
-      });
+  // driver set-up library bound to the capture filter, read afresh each time:
+  // the simulated mouse, recordings, and real mice through their event nodes.
+  mqt::BoundMiceProvider capture_sources = mqt::BoundMiceProvider::ForThisUser();
   mqt::CaptureDriver capture_driver(capture_sources);
 
   context.settings = &settings;
