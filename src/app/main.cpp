@@ -2,6 +2,7 @@
 #include <QFont>
 #include <QScreen>
 
+#include "app/score_echo.h"
 #include "capture/capture_device_channel.h"
 #include "platform/capture_driver/capture_driver.h"
 #include "platform/desktop_shell_opener.h"
@@ -61,6 +62,7 @@ int main(int argc, char* argv[]) {
   mqt::StationWindowSet windows;
   return mqt::StartStation(context, windows, [&] {
     prompter.SetOwner(windows.MainForm.get());
+    mqt::EchoScoreIfAsked(windows.MainForm.get());
     return app.exec();
   });
 }
