@@ -3,7 +3,8 @@
 # steps. Source it with `program` set; needs Xvfb, xdotool, xwininfo and
 # ImageMagick (scripts/install-deps.sh installs them).
 
-lng="$(dirname "$program")/Lng/English.lng"
+# The launcher in bin/ is a link; the language files lie beside its target.
+lng="$(dirname "$(readlink -f "$program")")/Lng/English.lng"
 work="$(mktemp -d)"
 pids=()
 cleanup() {
