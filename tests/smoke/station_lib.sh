@@ -76,13 +76,13 @@ record_test() {
 # Waits for the score line of the log `$1`, at most `$2` seconds; prints the
 # score. Fails when none was shown in time.
 wait_for_score() {
-  local i
-  for i in $(seq $(($2 * 10))); do
+  local deadline=$((SECONDS + $2))
+  while [ "$SECONDS" -lt "$deadline" ]; do
     if grep -q '^score: ' "$work/$1.log"; then
       sed -n 's/^score: //p' "$work/$1.log" | tail -n 1
       return 0
     fi
-    sleep 0.1
+    sleep 0.2
   done
   return 1
 }
