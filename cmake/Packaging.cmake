@@ -38,10 +38,12 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://mouse-quality.example.com")
-# The shared libraries (Qt 6, libevdev, libudev, xcb) come from dpkg-shlibdeps;
-# what is loaded without being linked is named here: the X11 platform plugin
-# and the fonts the forms ask for.
+# dpkg-shlibdeps adds the versions of what the executables link. Named here:
+# libevdev, libudev and xcb, which the linker may drop while no code of the
+# program calls them yet, the X11 platform plugin, loaded without being
+# linked, and the fonts the forms ask for.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "libevdev2, libudev1, libxcb1, libxcb-xinput0, qt6-qpa-plugins, fonts-liberation")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-wqy-zenhei")
 include(CPack)
