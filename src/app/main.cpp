@@ -2,6 +2,7 @@
 #include <QFont>
 #include <QScreen>
 
+#include "app/score_echo.h"
 #include "capture/capture_device_channel.h"
 #include "platform/capture_driver/bound_mice_provider.h"
 #include "platform/capture_driver/capture_driver.h"
@@ -84,6 +85,7 @@ int main(int argc, char* argv[]) {
     mqt::DeviceChangeMonitor device_changes([&windows] {
       QCoreApplication::postEvent(windows.MainForm.get(), new mqt::DeviceChangeEvent);
     });
+    mqt::EchoScoreIfAsked(windows.MainForm.get());
     return app.exec();
   });
 }

@@ -379,25 +379,25 @@ void TMainForm::BuildResultArea(QWidget* client) {
 }
 
 void TMainForm::BuildTimers() {
-  struct TimerSpec {
+  struct TimerSetup {
     QTimer*& timer;
     const char* name;
     int interval;
     void (TMainForm::*handler)();
   };
-  const TimerSpec specs[] = {
+  const TimerSetup setups[] = {
       {TimerMouCap, "TimerMouCap", 1000, &TMainForm::TimerMouCapTimer},
       {TimerAdapter, "TimerAdapter", 1500, &TMainForm::TimerAdapterTimer},
       {TimerRemoveDriver, "TimerRemoveDriver", 2000, &TMainForm::TimerRemoveDriverTimer},
       {TimerAlarm, "TimerAlarm", 500, &TMainForm::TimerAlarmTimer},
       {tm_MainFormOK, "tm_MainFormOK", 1000, &TMainForm::tm_MainFormOKTimer},
   };
-  for (const TimerSpec& spec : specs) {
-    spec.timer = new QTimer(this);
-    spec.timer->setObjectName(spec.name);
-    spec.timer->setInterval(spec.interval);
-    auto handler = spec.handler;
-    connect(spec.timer, &QTimer::timeout, this, [this, handler] { (this->*handler)(); });
+  for (const TimerSetup& setup : setups) {
+    setup.timer = new QTimer(this);
+    setup.timer->setObjectName(setup.name);
+    setup.timer->setInterval(setup.interval);
+    auto handler = setup.handler;
+    connect(setup.timer, &QTimer::timeout, this, [this, handler] { (this->*handler)(); });
   }
 }
 

@@ -1,49 +1,20 @@
 #!/usr/bin/env bash
 # The station as built, on a virtual X display with a fresh user profile:
 # the first copy comes up with its main window and splash window; a second
-# copy is refused with the "Verify" box and opens no window of its own, and
-# the first copy goes on.
-#   station_smoke.sh <program>
+# copy is refused with the "Verify" box and opens no window of its own; the
+# operator enters, runs a test with F9 on the simulated mouse and gets a score;
+# a picture of the screen is saved; File > Exit ends the station cleanly.
+#   station_smoke.sh <program> [picture.png]
 set -euo pipefail
+[ -n "${MQT_TRACE:-}" ] && { PS4='+ $SECONDS '; set -x; }
 program="$1"
-lng="$(dirname "$program")/Lng/English.lng"
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+# shellcheck source=station_lib.sh
+source "$here/station_lib.sh"
+picture="${2:-$work/result.png}"
 
-work="$(mktemp -d)"
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  wait 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/run"
-mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
-unset WAYLAND_DISPLAY
-export QT_QPA_PLATFORM=xcb
-
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-pids+=($!)
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$work/display")"
-
-text_of() { sed -n "s/^$1[[:space:]]*=[[:space:]]*//p" "$lng" | head -n 1 | tr -d '\r'; }
-main_title="$(text_of 'MainForm->Caption')"
-splash_title="$(text_of 'FirstForm->Caption')"
-
-windows_named() { xwininfo -root -tree 2>/dev/null | grep -cF "\"$1\": (" || true; }
-wait_for_window() {
-  for _ in $(seq 200); do
-    [ "$(windows_named "$1")" -ge 1 ] && return 0
-    sleep 0.1
-  done
-  echo "no window \"$1\" appeared" >&2
-  return 1
-}
-
-"$program" >"$work/first.log" 2>&1 &
-first=$!
-pids+=("$first")
+start_station first
+first=$station_pid
 wait_for_window "$main_title"
 wait_for_window "$splash_title"
 
@@ -57,3 +28,20 @@ if [ "$(windows_named "$main_title")" -ne 1 ]; then
 fi
 kill -0 "$first" || { echo "the first copy ended" >&2; exit 1; }
 echo "first copy running, second copy refused with \"Verify\""
+# The refused copy ends once its box is answered.
+xdotool key --window "$(window_of Verify)" Return 2>/dev/null || true
+
+enter_station
+record_test
+score_shown=1
+score="$(wait_for_score first 40)" || score_shown=0
+sleep 1
+import -window root "$picture"
+[ -s "$picture" ] || { echo "no picture saved" >&2; exit 1; }
+exit_station
+echo "the station ended cleanly after File > Exit"
+if [ "$score_shown" -eq 0 ]; then
+  echo "no score was shown after the test" >&2
+  exit 1
+fi
+echo "score shown: $score"
