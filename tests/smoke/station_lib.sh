@@ -3,9 +3,14 @@
 # steps. Source it with `program` set; needs Xvfb, xdotool, xwininfo and
 # ImageMagick (scripts/install-deps.sh installs them).
 
-# The launcher in bin/ is a link; the language files lie beside its target.
-lng="$(dirname "$(readlink -f "$program")")/Lng/English.lng"
 work="$(mktemp -d)"
+# The station edits its filter INF beside itself when it installs the filter,
+# so it runs from a copy of its folder: the tree it came from stays as built
+# for the tests that read it. The launcher in bin/ is a link to the program.
+station_dir="$(dirname "$(readlink -f "$program")")"
+cp -a "$station_dir" "$work/station"
+program="$work/station/$(basename "$(readlink -f "$program")")"
+lng="$work/station/Lng/English.lng"
 pids=()
 cleanup() {
   for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
