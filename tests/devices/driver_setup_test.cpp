@@ -22,7 +22,7 @@ using testing::FreshProfileTest;
 const std::string kSimulatedModel(kSimulatedHardwareId);
 
 Lines ShippedInf(const std::string& name) {
-  const auto lines = ReadTextLines(std::filesystem::path(MQT_BIN_DIR) / "Driver" / name);
+  const auto lines = ReadTextLines(std::filesystem::path(MQT_ASSETS_DIR) / "Driver" / name);
   EXPECT_TRUE(lines) << name;
   return lines.value_or(Lines{});
 }

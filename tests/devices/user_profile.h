@@ -32,11 +32,12 @@ class FreshProfileTest : public ::testing::Test {
   std::filesystem::path Recordings() const { return AppData() / "recordings"; }
   std::filesystem::path DeviceListFile() const { return AppData() / "drive_c" / "DevList.txt"; }
 
-  // A copy of a shipped driver file, safe to edit.
+  // A copy of a shipped driver file as it is in the sources (the one beside
+  // the program is edited by every filter install), safe to edit.
   std::filesystem::path CopyOfDriverFile(const std::string& name) const {
     const std::filesystem::path copy = root_ / "Driver" / name;
     std::filesystem::create_directories(copy.parent_path());
-    std::filesystem::copy_file(std::filesystem::path(MQT_BIN_DIR) / "Driver" / name, copy,
+    std::filesystem::copy_file(std::filesystem::path(MQT_ASSETS_DIR) / "Driver" / name, copy,
                                std::filesystem::copy_options::overwrite_existing);
     return copy;
   }
