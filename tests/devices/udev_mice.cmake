@@ -8,7 +8,8 @@ if(NOT MQT_CORE_ONLY)
     set_target_properties(test_udev_mice PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
     target_link_libraries(test_udev_mice PRIVATE mqt_platform PkgConfig::UMOCKDEV
                           GTest::gtest GTest::gtest_main)
-    target_compile_definitions(test_udev_mice PRIVATE MQT_BIN_DIR="${MQT_BIN_DIR}")
+    target_compile_definitions(test_udev_mice PRIVATE MQT_BIN_DIR="${MQT_BIN_DIR}"
+                               MQT_ASSETS_DIR="${CMAKE_SOURCE_DIR}/assets")
     add_dependencies(test_udev_mice GetList)
     add_test(NAME test_udev_mice COMMAND ${UMOCKDEV_WRAPPER} $<TARGET_FILE:test_udev_mice>)
     # The wrapper's library is loaded before the sanitizer's.
