@@ -73,19 +73,9 @@ const char* VerdictMessageKey(Verdict verdict) {
 }
 
 const char* VerdictName(Verdict verdict) {
-  switch (verdict) {
-    case Verdict::NotRun:
-      return "not_run";
-    case Verdict::FailScore:
-      return "MsgFailScore";
-    case Verdict::FewPeak:
-      return "MsgFewPeak";
-    case Verdict::TooSlow:
-      return "MsgTooSlow";
-    case Verdict::Scored:
-      return "scored";
-  }
-  return "not_run";
+  // A failure is named by its message key; the JSON and the window agree on it.
+  if (const char* key = VerdictMessageKey(verdict)) return key;
+  return verdict == Verdict::Scored ? "scored" : "not_run";
 }
 
 AnalysisResult RunAnalysis(const SampleTimeline& timeline, const AnalysisParams& params) {
